@@ -1,0 +1,1 @@
+#include "conversion/binary.h"

@@ -1,0 +1,1 @@
+#include "conversion/bit_tables.h"

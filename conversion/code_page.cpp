@@ -1,0 +1,1 @@
+#include "conversion/code_page.h"

@@ -1,0 +1,1 @@
+#include "conversion/dotted_decimal.h"

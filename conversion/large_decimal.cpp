@@ -1,0 +1,1 @@
+#include "conversion/large_decimal.h"

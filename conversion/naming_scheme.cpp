@@ -1,0 +1,1 @@
+#include "conversion/naming_scheme.h"

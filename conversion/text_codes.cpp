@@ -1,0 +1,1 @@
+#include "conversion/text_codes.h"

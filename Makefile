@@ -23,8 +23,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD)/bench/conversion_bench --benchmark_counters_tabular=true
-	bench/peers.sh $(BUILD)/bench/conversion_bench
+	bench/run-all.sh $(BUILD)
 
 sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DNUMO_SANITIZE=ON -DNUMO_BENCH=OFF

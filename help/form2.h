@@ -3,6 +3,11 @@
 
 #include <QWidget>
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -10,12 +15,16 @@ class QPushButton;
 
 namespace numo {
 
+// A top-level window with no owner that deletes itself when closed (hold it in a QPointer).
+// It reads the help file when created and again at every search, and never writes to it: a
+// missing file is created empty, an existing one is opened read-only.
 class Form2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    // A top-level window (no parent) showing the file at `helpFilePath`, loaded at once.
+    // A top-level window (no parent, objectName "Form2") showing the file at `helpFilePath`,
+    // loaded at once.
     Form2(const QString &helpFilePath, const QString &title);
     ~Form2() override;
 
@@ -30,13 +39,20 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void reloadHelpText();
+    // A character typed into the search box; setting `keyAscii` to 0 drops the key.
+    void Text2_KeyPress(std::int16_t &keyAscii);
+
+    // The help file's bytes, one character each; the empty text when it cannot be read.
+    [[nodiscard]] std::u16string readHelpFile() const;
+    void showText(std::u16string_view text);
+    void placeCaret(std::u16string_view text, std::size_t caret);
 
     QString helpFilePath;
-    QLabel *statusLabel = nullptr; // the not-found message
+    QLabel *statusLabel = nullptr; // the not-found message ("statusLabel"), hidden when empty
 };
 
 } // namespace numo

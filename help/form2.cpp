@@ -1,0 +1,230 @@
+// The help window: controls, reload, search and the fit of the help text to the window.
+
+#include "help/form2.h"
+
+#include "conversion/code_page.h"
+#include "help/mark_occurrences.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <string_view>
+
+namespace numo {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15; // 1440 twips an inch at 96 logical dots an inch
+
+struct TwipRect
+{
+    int left, top, width, height;
+};
+
+// Design client area and control positions, in twips.
+constexpr TwipRect kClientArea {0, 0, 8040, 7650};
+constexpr TwipRect kText1Rect {0, 600, 7935, 6375};
+constexpr TwipRect kText2Rect {0, 120, 5895, 375};
+constexpr TwipRect kCommand1Rect {6000, 120, 1695, 375};
+
+// What Text1 leaves free of the window's outer size, title bar and borders included.
+constexpr float kText1HeightMargin = 760.0f;
+constexpr float kText1WidthMargin = 100.0f;
+
+int ToPixels(float twips)
+{
+    return qRound(twips / static_cast<float>(kTwipsPerPixel));
+}
+
+QRect ToPixels(const TwipRect &rect)
+{
+    return {ToPixels(static_cast<float>(rect.left)), ToPixels(static_cast<float>(rect.top)),
+        ToPixels(static_cast<float>(rect.width)), ToPixels(static_cast<float>(rect.height))};
+}
+
+constexpr std::int16_t kEnter = 13;
+
+} // namespace
+
+Form2::Form2(const QString &path, const QString &title)
+    : helpFilePath(path)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    resize(ToPixels(kClientArea).size());
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(ToPixels(kText1Rect));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wrapped to the box at word boundaries; showText switches to breaking anywhere for a text
+    // with very long words, whose word-boundary layout grows with the square of the word.
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text1->setTabChangesFocus(true);
+    Text1->setAccessibleName(tr("Help text"));
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(ToPixels(kText2Rect));
+    Text2->setAccessibleName(tr("Search text"));
+
+    Command1 = new QPushButton(tr("Search Help"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(ToPixels(kCommand1Rect));
+    Command1->setAccessibleName(Command1->text());
+
+    // One line right under the search box, over the top edge of the help text while it shows.
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel->setAccessibleName(tr("Search result"));
+    statusLabel->setTextFormat(Qt::PlainText); // the search text is shown as typed, never as markup
+    statusLabel->setForegroundRole(QPalette::ToolTipText);
+    statusLabel->setBackgroundRole(QPalette::ToolTipBase);
+    statusLabel->setAutoFillBackground(true);
+    statusLabel->setMargin(2);
+    const QRect searchRow = ToPixels(kText2Rect).united(ToPixels(kCommand1Rect));
+    statusLabel->setGeometry(
+        searchRow.left(), searchRow.bottom() + 1, searchRow.width(), statusLabel->sizeHint().height());
+    statusLabel->hide();
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command1);
+
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    Text2->installEventFilter(this);
+
+    Form_Load();
+    Text1->setFocus();
+}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load()
+{
+    showText(readHelpFile());
+}
+
+void Form2::Form_Resize()
+{
+    const QSize outer = frameGeometry().size();
+    const float height = static_cast<float>(outer.height() * kTwipsPerPixel) - kText1HeightMargin;
+    const float width = static_cast<float>(outer.width() * kTwipsPerPixel) - kText1WidthMargin;
+    Text1->resize(ToPixels(std::max(width, 0.0f)), ToPixels(std::max(height, 0.0f)));
+}
+
+void Form2::Command1_Click()
+{
+    statusLabel->hide();
+    statusLabel->clear();
+
+    // Always from a fresh copy of the file: markers of an earlier search and edits are dropped.
+    const std::u16string text = readHelpFile();
+    const QString search = Text2->text();
+    const SearchMarks marks = MarkOccurrences(text, search.toStdU16String());
+    if (marks.found) {
+        showText(marks.markedText);
+        placeCaret(marks.markedText, marks.caret);
+    } else {
+        showText(text);
+        statusLabel->setText(tr("%1 not found.").arg(search));
+        statusLabel->show();
+        statusLabel->raise();
+    }
+}
+
+void Form2::Text2_KeyPress(std::int16_t &keyAscii)
+{
+    if (keyAscii == kEnter) {
+        keyAscii = 0;
+        Command1_Click();
+    }
+}
+
+void Form2::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form2::moveEvent(QMoveEvent *event)
+{
+    // The frame's size is known only once the window manager has framed the window, which
+    // reaches the window as a move rather than a resize.
+    QWidget::moveEvent(event);
+    Form_Resize();
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text2 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString typed = key->text();
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter || typed.size() == 1) {
+            auto keyAscii = enter ? kEnter : static_cast<std::int16_t>(typed.at(0).unicode());
+            Text2_KeyPress(keyAscii);
+            return keyAscii == 0; // any other change of the code is not passed back
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::u16string Form2::readHelpFile() const
+{
+    QFile file(helpFilePath);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        return BytesToText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    if (!file.exists()) {
+        // Only a missing file is created; NewOnly never truncates one that appeared meanwhile.
+        QFile created(helpFilePath);
+        if (created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            created.close();
+    }
+    return {};
+}
+
+void Form2::showText(std::u16string_view text)
+{
+    // Longer than any word of the help text; beyond it, laying out a word costs more than the
+    // rest of the file.
+    constexpr std::size_t kLongestWord = 200;
+    std::size_t word = 0;
+    std::size_t longest = 0;
+    for (const char16_t ch : text) {
+        word = (ch == u' ' || ch == u'\r' || ch == u'\n') ? 0 : word + 1;
+        longest = std::max(longest, word);
+    }
+    Text1->setWordWrapMode(longest > kLongestWord ? QTextOption::WrapAnywhere
+                                                  : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Text1->setPlainText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Form2::placeCaret(std::u16string_view text, std::size_t caret)
+{
+    // The document keeps each CR LF as a single paragraph break, so every pair that ends before
+    // the caret puts it one character earlier there than in the text.
+    caret = std::min(caret, text.size());
+    std::size_t pairs = 0;
+    for (std::size_t i = 1; i < caret; ++i) {
+        if (text[i] == u'\n' && text[i - 1] == u'\r')
+            ++pairs;
+    }
+    QTextCursor cursor(Text1->document());
+    const int last = Text1->document()->characterCount() - 1;
+    cursor.setPosition(std::min(static_cast<int>(caret - pairs), last));
+    Text1->setTextCursor(cursor);
+    Text1->ensureCursorVisible();
+}
+
+} // namespace numo

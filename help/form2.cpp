@@ -20,40 +20,39 @@ namespace numo {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15; // 1440 twips an inch at 96 logical dots an inch
+    constexpr int kTwipsPerPixel = 15; // 1440 twips an inch at 96 logical dots an inch
 
-struct TwipRect
-{
-    int left, top, width, height;
-};
+    struct TwipRect
+    {
+        int left, top, width, height;
+    };
 
-// Design client area and control positions, in twips.
-constexpr TwipRect kClientArea {0, 0, 8040, 7650};
-constexpr TwipRect kText1Rect {0, 600, 7935, 6375};
-constexpr TwipRect kText2Rect {0, 120, 5895, 375};
-constexpr TwipRect kCommand1Rect {6000, 120, 1695, 375};
+    // Design client area and control positions, in twips.
+    constexpr TwipRect kClientArea{0, 0, 8040, 7650};
+    constexpr TwipRect kText1Rect{0, 600, 7935, 6375};
+    constexpr TwipRect kText2Rect{0, 120, 5895, 375};
+    constexpr TwipRect kCommand1Rect{6000, 120, 1695, 375};
 
-// What Text1 leaves free of the window's outer size, title bar and borders included.
-constexpr float kText1HeightMargin = 760.0f;
-constexpr float kText1WidthMargin = 100.0f;
+    // What Text1 leaves free of the window's outer size, title bar and borders included.
+    constexpr float kText1HeightMargin = 760.0f;
+    constexpr float kText1WidthMargin = 100.0f;
 
-int ToPixels(float twips)
-{
-    return qRound(twips / static_cast<float>(kTwipsPerPixel));
-}
+    int ToPixels(float twips)
+    {
+        return qRound(twips / static_cast<float>(kTwipsPerPixel));
+    }
 
-QRect ToPixels(const TwipRect &rect)
-{
-    return {ToPixels(static_cast<float>(rect.left)), ToPixels(static_cast<float>(rect.top)),
-        ToPixels(static_cast<float>(rect.width)), ToPixels(static_cast<float>(rect.height))};
-}
+    QRect ToPixels(const TwipRect &rect)
+    {
+        return {ToPixels(static_cast<float>(rect.left)), ToPixels(static_cast<float>(rect.top)),
+            ToPixels(static_cast<float>(rect.width)), ToPixels(static_cast<float>(rect.height))};
+    }
 
-constexpr std::int16_t kEnter = 13;
+    constexpr std::int16_t kEnter = 13;
 
 } // namespace
 
-Form2::Form2(const QString &path, const QString &title)
-    : helpFilePath(path)
+Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,8 +91,8 @@ Form2::Form2(const QString &path, const QString &title)
     statusLabel->setAutoFillBackground(true);
     statusLabel->setMargin(2);
     const QRect searchRow = ToPixels(kText2Rect).united(ToPixels(kCommand1Rect));
-    statusLabel->setGeometry(
-        searchRow.left(), searchRow.bottom() + 1, searchRow.width(), statusLabel->sizeHint().height());
+    statusLabel->setGeometry(searchRow.left(), searchRow.bottom() + 1, searchRow.width(),
+        statusLabel->sizeHint().height());
     statusLabel->hide();
 
     setTabOrder(Text1, Text2);
@@ -183,7 +182,8 @@ std::u16string Form2::readHelpFile() const
     QFile file(helpFilePath);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
-        return BytesToText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return BytesToText(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     if (!file.exists()) {
         // Only a missing file is created; NewOnly never truncates one that appeared meanwhile.

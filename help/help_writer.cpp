@@ -13,12 +13,12 @@ namespace numo {
 
 namespace {
 
-bool Fail(QString *error, const QString &reason)
-{
-    if (error)
-        *error = reason;
-    return false;
-}
+    bool Fail(QString *error, const QString &reason)
+    {
+        if (error)
+            *error = reason;
+        return false;
+    }
 
 } // namespace
 

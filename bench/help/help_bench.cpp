@@ -10,86 +10,91 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
 #include <cstdint>
 #include <memory>
 
 namespace numo {
 namespace {
 
-const QString kTitle = QStringLiteral("Numo Number Converter by   www.example  21 Sep 01");
+    const QString kTitle = QStringLiteral("Numo Number Converter by   www.example  21 Sep 01");
 
-// A data folder holding the help file as start-up writes it.
-struct HelpFolder
-{
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("numo2.txt"));
-    HelpFolder() { WriteHelpFile(path); }
-};
-
-// Create, load, show and paint the window once, then close it.
-void BM_OpenHelpWindow(benchmark::State &state)
-{
-    const HelpFolder folder;
-    for (auto _ : state) {
-        auto window = std::make_unique<Form2>(folder.path, kTitle);
-        window->show();
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window->grab());
-    }
-}
-BENCHMARK(BM_OpenHelpWindow)->Unit(benchmark::kMillisecond);
-
-// One search on the shown window: reload, mark, show the marked text, place the caret.
-void BM_SearchHelp(benchmark::State &state, const char *search)
-{
-    const HelpFolder folder;
-    Form2 window(folder.path, kTitle);
-    window.show();
-    QCoreApplication::processEvents();
-    window.Text2->setText(QString::fromLatin1(search));
-    for (auto _ : state) {
-        window.Command1_Click();
-        QCoreApplication::processEvents(); // the repaint the search causes
-    }
-}
-BENCHMARK_CAPTURE(BM_SearchHelp, common_word, "binary")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchHelp, near_the_end, "fax:")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SearchHelp, not_found, "xyz")->Unit(benchmark::kMicrosecond);
-
-void BM_WriteHelpFile(benchmark::State &state)
-{
-    const HelpFolder folder;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(WriteHelpFile(folder.path));
-}
-BENCHMARK(BM_WriteHelpFile)->Unit(benchmark::kMicrosecond);
-
-// A help file of one long line: its layout must grow in step with the line, words or none.
-void BM_OpenLongLine(benchmark::State &state, const char *unit)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("numo2.txt"));
-    const QByteArray piece(unit);
-    const auto size = static_cast<qsizetype>(state.range(0));
+    // A data folder holding the help file as start-up writes it.
+    struct HelpFolder
     {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            state.SkipWithError("cannot write the help file");
-        file.write(piece.repeated(size / piece.size()));
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("numo2.txt"));
+        HelpFolder() { WriteHelpFile(path); }
+    };
+
+    // Create, load, show and paint the window once, then close it.
+    void BM_OpenHelpWindow(benchmark::State &state)
+    {
+        const HelpFolder folder;
+        for (auto _ : state) {
+            auto window = std::make_unique<Form2>(folder.path, kTitle);
+            window->show();
+            QCoreApplication::processEvents();
+            benchmark::DoNotOptimize(window->grab());
+        }
     }
-    for (auto _ : state) {
-        auto window = std::make_unique<Form2>(path, kTitle);
-        window->show();
+    BENCHMARK(BM_OpenHelpWindow)->Unit(benchmark::kMillisecond);
+
+    // One search on the shown window: reload, mark, show the marked text, place the caret.
+    void BM_SearchHelp(benchmark::State &state, const char *search)
+    {
+        const HelpFolder folder;
+        Form2 window(folder.path, kTitle);
+        window.show();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window->grab());
+        window.Text2->setText(QString::fromLatin1(search));
+        for (auto _ : state) {
+            window.Command1_Click();
+            QCoreApplication::processEvents(); // the repaint the search causes
+        }
     }
-    state.SetComplexityN(state.range(0));
-}
-BENCHMARK_CAPTURE(BM_OpenLongLine, no_blanks, "x")
-    ->RangeMultiplier(4)->Range(16 << 10, 1 << 20)->Complexity()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenLongLine, words, "binary ")
-    ->RangeMultiplier(4)->Range(16 << 10, 1 << 20)->Complexity()->Unit(benchmark::kMillisecond);
+    BENCHMARK_CAPTURE(BM_SearchHelp, common_word, "binary")->Unit(benchmark::kMicrosecond);
+    BENCHMARK_CAPTURE(BM_SearchHelp, near_the_end, "fax:")->Unit(benchmark::kMicrosecond);
+    BENCHMARK_CAPTURE(BM_SearchHelp, not_found, "xyz")->Unit(benchmark::kMicrosecond);
+
+    void BM_WriteHelpFile(benchmark::State &state)
+    {
+        const HelpFolder folder;
+        for (auto _ : state)
+            benchmark::DoNotOptimize(WriteHelpFile(folder.path));
+    }
+    BENCHMARK(BM_WriteHelpFile)->Unit(benchmark::kMicrosecond);
+
+    // A help file of one long line: its layout must grow in step with the line, words or none.
+    void BM_OpenLongLine(benchmark::State &state, const char *unit)
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("numo2.txt"));
+        const QByteArray piece(unit);
+        const auto size = static_cast<qsizetype>(state.range(0));
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                state.SkipWithError("cannot write the help file");
+            file.write(piece.repeated(size / piece.size()));
+        }
+        for (auto _ : state) {
+            auto window = std::make_unique<Form2>(path, kTitle);
+            window->show();
+            QCoreApplication::processEvents();
+            benchmark::DoNotOptimize(window->grab());
+        }
+        state.SetComplexityN(state.range(0));
+    }
+    BENCHMARK_CAPTURE(BM_OpenLongLine, no_blanks, "x")
+        ->RangeMultiplier(4)
+        ->Range(16 << 10, 1 << 20)
+        ->Complexity()
+        ->Unit(benchmark::kMillisecond);
+    BENCHMARK_CAPTURE(BM_OpenLongLine, words, "binary ")
+        ->RangeMultiplier(4)
+        ->Range(16 << 10, 1 << 20)
+        ->Complexity()
+        ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace numo

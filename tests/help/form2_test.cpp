@@ -54,10 +54,19 @@ private:
 
     bool openWindow() { return openWindow(helpPath()); }
 
-    QPlainTextEdit *text1() const { return window->findChild<QPlainTextEdit *>(QStringLiteral("Text1")); }
+    QPlainTextEdit *text1() const
+    {
+        return window->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    }
     QLineEdit *text2() const { return window->findChild<QLineEdit *>(QStringLiteral("Text2")); }
-    QPushButton *command1() const { return window->findChild<QPushButton *>(QStringLiteral("Command1")); }
-    QLabel *statusLabel() const { return window->findChild<QLabel *>(QStringLiteral("statusLabel")); }
+    QPushButton *command1() const
+    {
+        return window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    }
+    QLabel *statusLabel() const
+    {
+        return window->findChild<QLabel *>(QStringLiteral("statusLabel"));
+    }
 
     // Types `search` into the search box and presses Enter there.
     void searchWithEnter(const QString &search)
@@ -88,12 +97,14 @@ private slots:
     void is_an_independent_window_with_the_given_title()
     {
         writeHelp("x\r\n");
-        window = new Form2(helpPath(), QStringLiteral("Numo Number Converter by   www.example  21 Sep 01"));
+        window = new Form2(
+            helpPath(), QStringLiteral("Numo Number Converter by   www.example  21 Sep 01"));
         QCOMPARE(window->parent(), nullptr);
         QVERIFY(window->isWindow());
         QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
         QCOMPARE(window->objectName(), QStringLiteral("Form2"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Numo Number Converter by   www.example  21 Sep 01"));
+        QCOMPARE(window->windowTitle(),
+            QStringLiteral("Numo Number Converter by   www.example  21 Sep 01"));
         QCOMPARE(window->size(), QSize(536, 510)); // 8040 x 7650 twips
         QCOMPARE(command1()->text(), QStringLiteral("Search Help"));
         QVERIFY(!text1()->isReadOnly());
@@ -106,9 +117,12 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("help text") << "Text1" << "Help text";
-        QTest::newRow("search text") << "Text2" << "Search text";
-        QTest::newRow("button") << "Command1" << "Search Help";
+        QTest::newRow("help text") << "Text1"
+                                   << "Help text";
+        QTest::newRow("search text") << "Text2"
+                                     << "Search text";
+        QTest::newRow("button") << "Command1"
+                                << "Search Help";
     }
 
     void controls_have_accessible_names()
@@ -166,9 +180,11 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("CR LF lines") << QByteArray("abc\r\n def \r\n") << QStringLiteral("abc\n def \n");
+        QTest::newRow("CR LF lines")
+            << QByteArray("abc\r\n def \r\n") << QStringLiteral("abc\n def \n");
         QTest::newRow("empty file") << QByteArray() << QString();
-        QTest::newRow("code page 1252") << QByteArray("\x80 \xe9 \x9f") << QStringLiteral("\u20ac \u00e9 \u0178");
+        QTest::newRow("code page 1252")
+            << QByteArray("\x80 \xe9 \x9f") << QStringLiteral("\u20ac \u00e9 \u0178");
         QTest::newRow("no line end") << QByteArray("last") << QStringLiteral("last");
     }
 
@@ -187,7 +203,8 @@ private slots:
         QVERIFY(openWindow());
         // 122 line ends make 123 paragraphs, the last one empty.
         QCOMPARE(text1()->document()->blockCount(), 123);
-        QCOMPARE(text1()->document()->findBlockByNumber(66).text(), QStringLiteral("            Binary:"));
+        QCOMPARE(text1()->document()->findBlockByNumber(66).text(),
+            QStringLiteral("            Binary:"));
         QVERIFY(text1()->document()->lastBlock().text().isEmpty());
     }
 
@@ -224,7 +241,8 @@ private slots:
         QCOMPARE(text1()->toPlainText(), QStringLiteral("Read <<only>> Numo help\n"));
         delete window;
         QCOMPARE(helpBytes(), bytes);
-        QCOMPARE(QFile::permissions(helpPath()) & QFileDevice::WriteOwner, QFileDevice::Permissions());
+        QCOMPARE(
+            QFile::permissions(helpPath()) & QFileDevice::WriteOwner, QFileDevice::Permissions());
     }
 
     // --- Searching ---
@@ -289,12 +307,15 @@ private slots:
         QTest::newRow("first line") << QByteArray("Binary: 1 binary") << "BINARY"
                                     << "<<binary>>: 1 <<binary>>" << 7 << QChar(u'y');
         QTest::newRow("after one CR LF") << QByteArray("one\r\ntwo binary\r\n") << "binary"
-                                         << "one\ntwo <<binary>>\n" << 15 << QChar(u'y');
+                                         << "one\ntwo <<binary>>\n"
+                                         << 15 << QChar(u'y');
         QTest::newRow("after two CR LF, one letter") << QByteArray("a\r\n\r\nxyz") << "Y"
                                                      << "a\n\nx<<y>>z" << 6 << QChar(u'y');
         QTest::newRow("lone LF counts once") << QByteArray("a\nbb") << "b"
                                              << "a\n<<b>><<b>>" << 4 << QChar(u'b');
-        QTest::newRow("empty search") << QByteArray("abc\r\n") << "" << "abc\n" << 1 << QChar(u'b');
+        QTest::newRow("empty search") << QByteArray("abc\r\n") << ""
+                                      << "abc\n"
+                                      << 1 << QChar(u'b');
     }
 
     void caret_lands_before_the_last_letter_of_the_first_mark()
@@ -322,9 +343,11 @@ private slots:
         QVERIFY(openWindow());
         searchWithEnter(QStringLiteral("Binary"));
         const QString text = text1()->toPlainText();
-        QCOMPARE(text1()->document()->findBlockByNumber(66).text(), QStringLiteral("            <<binary>>:"));
+        QCOMPARE(text1()->document()->findBlockByNumber(66).text(),
+            QStringLiteral("            <<binary>>:"));
         QVERIFY(text.count(QStringLiteral("<<binary>>")) >= 10);
-        QCOMPARE(text.count(QStringLiteral("binary"), Qt::CaseInsensitive), text.count(QStringLiteral("<<binary>>")));
+        QCOMPARE(text.count(QStringLiteral("binary"), Qt::CaseInsensitive),
+            text.count(QStringLiteral("<<binary>>")));
     }
 
     void search_scrolls_the_caret_into_view()
@@ -367,9 +390,12 @@ private slots:
     {
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("message");
-        QTest::newRow("word") << "xyz" << "xyz not found.";
-        QTest::newRow("kept as typed") << "XyZ " << "XyZ  not found.";
-        QTest::newRow("markup shown as text") << "<b>q</b>" << "<b>q</b> not found.";
+        QTest::newRow("word") << "xyz"
+                              << "xyz not found.";
+        QTest::newRow("kept as typed") << "XyZ "
+                                       << "XyZ  not found.";
+        QTest::newRow("markup shown as text") << "<b>q</b>"
+                                              << "<b>q</b> not found.";
     }
 
     void not_found_message_appears_and_clears()
@@ -384,7 +410,8 @@ private slots:
         QCOMPARE(statusLabel()->text(), message);
         QCOMPARE(statusLabel()->textFormat(), Qt::PlainText);
         QVERIFY(window->isAncestorOf(statusLabel()));
-        QCOMPARE(text1()->toPlainText(), QStringLiteral("Numo help\n")); // the earlier marks are gone
+        QCOMPARE(
+            text1()->toPlainText(), QStringLiteral("Numo help\n")); // the earlier marks are gone
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
         searchWithEnter(QStringLiteral("numo"));
@@ -414,7 +441,8 @@ private slots:
         window->resize(client);
         QTRY_COMPARE(window->size(), client);
         const QSize outer = window->frameGeometry().size();
-        QCOMPARE(text1()->size(), QSize(std::max(0, outer.width() - 7), std::max(0, outer.height() - 51)));
+        QCOMPARE(text1()->size(),
+            QSize(std::max(0, outer.width() - 7), std::max(0, outer.height() - 51)));
         QCOMPARE(text1()->pos(), QPoint(0, 40));
         QCOMPARE(text2()->geometry(), QRect(0, 8, 393, 25));
         QCOMPARE(command1()->geometry(), QRect(400, 8, 113, 25));

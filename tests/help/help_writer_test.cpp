@@ -51,7 +51,8 @@ private slots:
         QCOMPARE(bytes.count('\r'), 122);
         QCOMPARE(bytes.right(4), QByteArray("\r\n\r\n"));
         const QByteArray name(maker::kName);
-        QVERIFY(bytes.startsWith(name + QByteArray(80, ' ') + "21 Sep 01\r\n  Numo  (by " + name + ") \r\n"));
+        QVERIFY(bytes.startsWith(
+            name + QByteArray(80, ' ') + "21 Sep 01\r\n  Numo  (by " + name + ") \r\n"));
     }
 
     void replaces_an_existing_file_whole_data()
@@ -60,8 +61,10 @@ private slots:
         QTest::newRow("longer") << QByteArray(200000, 'x');
         QTest::newRow("shorter") << QByteArray("old help\r\n");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("help text with marks") << QByteArray("            <<binary>>:\r\n").repeated(500);
-        QTest::newRow("no line ends, bytes above 127") << QByteArray("\x80\xff\x00\x81", 4).repeated(3000);
+        QTest::newRow("help text with marks")
+            << QByteArray("            <<binary>>:\r\n").repeated(500);
+        QTest::newRow("no line ends, bytes above 127")
+            << QByteArray("\x80\xff\x00\x81", 4).repeated(3000);
     }
 
     void replaces_an_existing_file_whole()
@@ -74,7 +77,7 @@ private slots:
         QCOMPARE(readAll(path), expectedBytes());
         // Nothing is left beside it: the temporary file went into place.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList {QStringLiteral("numo2.txt")});
+            QStringList{QStringLiteral("numo2.txt")});
     }
 
     void writes_the_same_bytes_on_every_run()
@@ -135,13 +138,15 @@ private slots:
             QFile probe(folder + QStringLiteral("/probe"));
             if (probe.open(QIODevice::WriteOnly)) { // the super-user passes every permission check
                 probe.remove();
-                QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                QFile::setPermissions(folder,
+                    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
                 QSKIP("folder permissions do not apply to this user");
             }
         }
         QString error;
         const bool written = WriteHelpFile(path, &error);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
         QCOMPARE(readAll(path), QByteArray("old\r\n"));

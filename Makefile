@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench fuzz sanitize screenshots clean
+.PHONY: deps configure build run test bench fuzz sanitize screenshots package clean
 
 deps:
 	@scripts/install-deps
@@ -35,6 +35,9 @@ fuzz: deps
 	    -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target numo_fuzz_targets
 	fuzz/run-all.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
+
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 screenshots: build
 	scripts/screenshots $(BUILD)/app/numo docs

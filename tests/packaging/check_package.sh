@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks the Debian package that cpack wrote into the given folder: its files, its control
+# data, lintian, and that the packaged binary starts and shows its window.
+set -euo pipefail
+deb=$(ls "$1"/numo_*.deb | head -n 1)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "package check failed: $*" >&2; exit 1; }
+
+dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
+for path in ./usr/bin/numo ./usr/share/applications/numo.desktop \
+    ./usr/share/icons/hicolor/16x16/apps/numo.png ./usr/share/icons/hicolor/32x32/apps/numo.png \
+    ./usr/share/icons/hicolor/48x48/apps/numo.png ./usr/share/icons/hicolor/scalable/apps/numo.svg \
+    ./usr/share/metainfo/example.plimpton_data.Numo.metainfo.xml \
+    ./usr/share/doc/numo/copyright ./usr/share/doc/numo/changelog.gz; do
+    grep -q -x -F "$path" "$work/contents" || fail "$path missing from the package"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
+done
+
+lintian --allow-root --tag-display-limit 0 "$deb" >"$work/lintian" 2>&1 || true
+cat "$work/lintian"
+if grep -q '^E:' "$work/lintian"; then fail "lintian reports errors"; fi
+
+# The packaged binary, unpacked, starts on its own X server and maps its window.
+dpkg-deb -x "$deb" "$work/root"
+mkdir -p "$work/home"
+HOME="$work/home" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
+    "$1" & pid=$!
+    timeout 20 xdotool search --sync --onlyvisible --name "^Numo Number Converter" >/dev/null
+    status=$?
+    kill "$pid"
+    exit $status' _ "$work/root/usr/bin/numo" || fail "the packaged binary showed no window"
+echo "package ok: $(basename "$deb")"

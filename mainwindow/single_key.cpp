@@ -1,0 +1,36 @@
+// Single-key mode: with "Single Key" selected in List2 every key typed into the text line
+// starts a fresh conversion of that one character.
+#include "mainwindow/form1.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace numo {
+
+namespace {
+
+    const std::u16string kSingleKey = u"Single Key";
+
+} // namespace
+
+void Form1::Text5_KeyPress(std::int16_t &keyAscii)
+{
+    const UserEvent event(*this);
+    if (selectedText(List2) != kSingleKey)
+        return;
+    // The fields are emptied before the character is entered, so the text line ends up
+    // holding that character alone; keyAscii passes unchanged.
+    for (QWidget *box : std::initializer_list<QWidget *>{Text5, Text4, Text3, Text2, Text1})
+        setFieldText(box, std::u16string());
+    static_cast<void>(keyAscii);
+}
+
+void Form1::Text5_KeyUp(int /* keyCode */, Qt::KeyboardModifiers /* shift */)
+{
+    const UserEvent event(*this);
+    if (selectedText(List2) != kSingleKey)
+        return;
+    ConvertTextLine(Text5);
+}
+
+} // namespace numo

@@ -1,0 +1,68 @@
+// The start-up sequence: what Form_Load prepares before the window is first shown.
+#include "help/help_writer.h"
+#include "help/maker.h"
+#include "mainwindow/caption_button.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/settings_file.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace numo {
+
+namespace {
+
+    constexpr std::size_t kSettingsLines = 4;
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    const UserEvent event(*this);
+    tables = BuildBitPatternTables();
+    setFieldText(Text1, std::u16string());
+    setFieldText(Text2, std::u16string());
+    setFieldText(Text3, std::u16string());
+    EnsureDataFolder();
+
+    List1->addItems({QStringLiteral("ASCII Value"), QStringLiteral("Hex Value"),
+        QStringLiteral("Binary Value")});
+    List2->addItems({QStringLiteral("Single Key"), QStringLiteral("String")});
+    // A missing or short settings file ends the read silently; start-up goes on.
+    static_cast<void>(readSettingsFile());
+
+    // After the settings: setting the suffix has enabled the button through Text8_Change.
+    Command7->setEnabled(false);
+    setWindowTitle(QStringLiteral("Numo Number Converter by   %1  %2")
+                       .arg(QLatin1String(maker::kWeb), QLatin1String(maker::kReleaseDate)));
+    recordedHelpTitle = windowTitle();
+    // A help file that cannot be written leaves the help window empty; start-up completes.
+    static_cast<void>(WriteHelpFile(folder + QStringLiteral("/numo2.txt")));
+}
+
+void Form1::EnsureDataFolder()
+{
+    // One level only; an existing folder makes this fail, which is ignored.
+    static_cast<void>(QDir().mkdir(folder));
+}
+
+bool Form1::readSettingsFile()
+{
+    auto lines = ReadSettingsLines(folder + QStringLiteral("/numo2.ini"), kSettingsLines);
+    std::u16string *const values[] = {&prefix, &suffix, &namingValue, &entryMode};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        *values[i] = std::move(lines[i]);
+    // All four are read before any is applied, so a short file changes no control.
+    if (lines.size() < kSettingsLines)
+        return false;
+    setFieldText(Text7, prefix);
+    setFieldText(Text8, suffix);
+    selectItem(List1, namingValue);
+    setLabel7Caption(namingValue);
+    selectItem(List2, entryMode);
+    return true;
+}
+
+} // namespace numo

@@ -11,6 +11,7 @@
 #include "mainwindow/caption_button.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/window_font.h"
+#include "mainwindow/work_display.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -186,6 +187,20 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
     setFont(ChooseWindowFont(*this));
     Form_Load();
     Text5->setFocus();
+    setShowWork(true);
+}
+
+void Form1::setShowWork(bool on)
+{
+    if (on && !work)
+        work = new WorkDisplay(*this);
+    else if (!on)
+        delete work.data();
+}
+
+WorkDisplay *Form1::workDisplay() const
+{
+    return work.data();
 }
 
 QIcon Form1::programIcon()
@@ -199,6 +214,7 @@ QIcon Form1::programIcon()
 
 Form1::~Form1()
 {
+    delete work.data(); // it gives back what it set on controls that are still alive here
     delete help.data();
 }
 
@@ -209,6 +225,11 @@ void Form1::createControls()
         box->setObjectName(QString::fromLatin1(name));
         // Breaking anywhere keeps the layout of a huge single line linear in its length.
         box->setWordWrapMode(QTextOption::WrapAnywhere);
+        // The window is laid out left to right; a fixed direction also spares every caret and
+        // selection rectangle a scan of its whole paragraph for right-to-left characters.
+        QTextOption option = box->document()->defaultTextOption();
+        option.setTextDirection(Qt::LeftToRight);
+        box->document()->setDefaultTextOption(option);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
@@ -372,6 +393,16 @@ QString Form1::fieldQString(const QWidget *textBox) const
     return ToQString(fieldText(textBox));
 }
 
+std::u16string Form1::displayedText(const QWidget *textBox) const
+{
+    const auto &field = fields[fieldIndex(textBox)];
+    if (!field.userEdited)
+        return field.text;
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field.widget))
+        return PlainTextOf(*box);
+    return static_cast<const QLineEdit *>(field.widget)->text().toStdU16String();
+}
+
 void Form1::setFieldText(QWidget *textBox, std::u16string text)
 {
     const auto index = fieldIndex(textBox);
@@ -394,6 +425,8 @@ void Form1::pushFieldsToWidgets()
     for (auto &field : fields) {
         if (!field.widgetBehind)
             continue;
+        if (work)
+            work->fieldChanged(field.widget);
         if (auto *box = qobject_cast<QPlainTextEdit *>(field.widget))
             box->setPlainText(ToQString(field.text));
         else
@@ -402,6 +435,8 @@ void Form1::pushFieldsToWidgets()
         field.userEdited = false;
     }
     pushingWidgets = false;
+    if (work)
+        work->refresh();
 }
 
 void Form1::widgetEdited(std::size_t index)
@@ -409,6 +444,10 @@ void Form1::widgetEdited(std::size_t index)
     if (pushingWidgets)
         return;
     fields[index].userEdited = true;
+    if (work) {
+        work->fieldChanged(fields[index].widget);
+        work->refresh();
+    }
     if (fields[index].widget == Text8)
         Text8_Change();
     else if (fields[index].widget == Text7)
@@ -545,8 +584,11 @@ void Form1::ConvertTextLine(QWidget *focusTarget)
         setFieldText(Text9, value);
     }
     setFieldText(Text6, NamingScheme(fieldText(Text7), value, fieldText(Text8)));
-    if (clipboard)
+    if (clipboard) {
         clipboard->setText(fieldQString(Text6));
+        if (work)
+            work->clipboardWritten(fieldQString(Text6));
+    }
     if (focusTarget)
         focusTarget->setFocus();
 }

@@ -31,6 +31,7 @@ namespace numo {
 
 class CaptionButton;
 class Form2;
+class WorkDisplay;
 
 class Form1 : public QWidget
 {
@@ -68,6 +69,14 @@ public:
     // the user last typed, line breaks as CR LF.
     [[nodiscard]] std::u16string fieldText(const QWidget *textBox) const;
     [[nodiscard]] QString fieldQString(const QWidget *textBox) const;
+    // The text a box shows now, read without touching the model: the user's edit if there is
+    // one, else the model text.
+    [[nodiscard]] std::u16string displayedText(const QWidget *textBox) const;
+
+    // Byte structure, linked bytes, out-of-step captions and the clipboard tool tip; on unless
+    // switched off. None of it changes a field, the clipboard or a file.
+    void setShowWork(bool on);
+    [[nodiscard]] WorkDisplay *workDisplay() const;
 
     [[nodiscard]] QString dataFolder() const { return folder; }
     [[nodiscard]] QString helpTitle() const { return recordedHelpTitle; }
@@ -172,6 +181,7 @@ private:
     bool pushingWidgets = false;
     QPointer<Form2> help;
     QPointer<QMessageBox> lastSaveWarning;
+    QPointer<WorkDisplay> work;
     QString text4Description; // Text4's accessible description while its number is readable
 };
 

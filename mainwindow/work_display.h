@@ -1,0 +1,121 @@
+// What the conversions did, shown in place: where each byte sits in the number fields and the
+// text line, the steps taken without saying (padded digits, skipped characters, ignored
+// remainders, values above 255, characters outside the code page), the byte under the caret or
+// pointer in every field that describes the same bytes, dimmed captions over fields that no
+// longer agree, and the last text put on the clipboard.
+//
+// Everything here is display: extra selections, caption colour and font, tool tips. No field
+// text, focus, caption text, clipboard content or file changes because of it.
+#pragma once
+
+#include "conversion/byte_structure.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTextCharFormat>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QPoint;
+
+namespace numo {
+
+class Form1;
+
+class WorkDisplay : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Above this many characters a field keeps no byte structure, marks or links (its spans
+    // take 16 bytes per byte); agreement between the fields is still computed. At this size a
+    // 1 MB hexadecimal conversion takes as long with the structure as without it.
+    static constexpr std::size_t kStructureLimit = 1'000'000;
+
+    explicit WorkDisplay(Form1 &form);
+    ~WorkDisplay() override; // takes back every format, colour and tool tip it set
+
+    // The window calls these: a box's text changed (pushed or edited), a user event or edit is
+    // over, a text went to the clipboard.
+    void fieldChanged(const QWidget *box);
+    void refresh();
+    void clipboardWritten(const QString &text);
+
+    // Whether a box's caption is shown as out of step, and the tool tip saying why.
+    [[nodiscard]] bool isStale(const QPlainTextEdit *box) const;
+    // The byte of a box shown as linked to the caret's or pointer's byte elsewhere.
+    [[nodiscard]] std::optional<std::size_t> linkedByte(const QPlainTextEdit *box) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Kind : std::uint8_t { DottedDecimal, Hexadecimal, Binary, TextLine };
+
+    // One entry of the formats shown: document positions [begin, end) and their cues.
+    struct Run
+    {
+        int begin = 0;
+        int end = 0;
+        std::uint8_t cues = 0;
+
+        friend bool operator==(const Run &, const Run &) = default;
+    };
+
+    struct Field
+    {
+        QPlainTextEdit *box = nullptr;
+        QLabel *caption = nullptr;
+        Kind kind = Kind::Hexadecimal;
+        QString name;
+        std::u16string text;
+        bool dirty = true;
+        ByteStructure structure;
+        std::vector<std::uint8_t> bytes;
+        std::vector<std::size_t> droppedLineFeeds; // LFs of CR LF pairs: one document break
+        std::uint64_t serial = 0;                  // when the text last changed
+        bool stale = false;
+        QString captionToolTip;
+        QString captionDescription;
+        std::optional<std::size_t> linked;
+        std::vector<Run> shown;
+    };
+
+    // Byte k of field a is byte k + offset of field b.
+    using Offset = std::optional<std::ptrdiff_t>;
+
+    void readField(Field &field);
+    void compareFields();
+    void showStaleCaptions();
+    void showCaption(Field &field, bool stale, const QString &toolTip);
+    void updateLinks();
+    void updateFormats(Field &field);
+    void clearAll();
+    [[nodiscard]] QTextCharFormat formatFor(std::uint8_t cues);
+    [[nodiscard]] Field *fieldOf(const QObject *object);
+    [[nodiscard]] std::optional<std::size_t> byteAtDocument(const Field &field, int position,
+                                                            bool caret) const;
+    [[nodiscard]] std::optional<int> characterAt(const Field &field, const QPoint &point) const;
+    [[nodiscard]] QString byteToolTip(const Field &field, int position) const;
+    [[nodiscard]] std::size_t documentToModel(const Field &field, int position) const;
+    [[nodiscard]] int modelToDocument(const Field &field, std::size_t position) const;
+
+    Form1 &form;
+    std::array<Field, 4> fields;
+    std::array<std::array<Offset, 4>, 4> offsets;
+    std::uint64_t changes = 0;
+    Field *hovered = nullptr;
+    std::optional<std::size_t> hoveredByte;
+    QHash<std::uint8_t, QTextCharFormat> formats;
+    QString text6ToolTip;
+};
+
+} // namespace numo

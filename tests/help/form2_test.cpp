@@ -113,45 +113,29 @@ private slots:
         QVERIFY(statusLabel()->isHidden());
     }
 
-    void controls_have_accessible_names_data()
+    void controls_sit_at_their_design_places_with_names_data()
     {
         QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("pixels");
         QTest::addColumn<QString>("name");
-        QTest::newRow("help text") << "Text1"
-                                   << "Help text";
-        QTest::newRow("search text") << "Text2"
-                                     << "Search text";
-        QTest::newRow("button") << "Command1"
-                                << "Search Help";
+        // Twips over 15: Text2 0,120,5895,375; Command1 6000,120,1695,375; Text1 0,600,7935,6375.
+        QTest::newRow("Text2") << "Text2" << QRect(0, 8, 393, 25) << "Search text";
+        QTest::newRow("Command1") << "Command1" << QRect(400, 8, 113, 25) << "Search Help";
+        QTest::newRow("Text1 before the first show")
+            << "Text1" << QRect(0, 40, 529, 425) << "Help text";
     }
 
-    void controls_have_accessible_names()
+    void controls_sit_at_their_design_places_with_names()
     {
         QFETCH(QString, control);
+        QFETCH(QRect, pixels);
         QFETCH(QString, name);
         window = new Form2(helpPath(), QString());
         const auto *widget = window->findChild<QWidget *>(control);
         QVERIFY(widget);
+        QCOMPARE(widget->geometry(), pixels);
         QCOMPARE(widget->accessibleName(), name);
         QVERIFY(!statusLabel()->accessibleName().isEmpty());
-    }
-
-    void controls_sit_at_their_design_places_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("pixels");
-        // Twips over 15: Text2 0,120,5895,375; Command1 6000,120,1695,375; Text1 0,600,7935,6375.
-        QTest::newRow("Text2") << "Text2" << QRect(0, 8, 393, 25);
-        QTest::newRow("Command1") << "Command1" << QRect(400, 8, 113, 25);
-        QTest::newRow("Text1 before the first show") << "Text1" << QRect(0, 40, 529, 425);
-    }
-
-    void controls_sit_at_their_design_places()
-    {
-        QFETCH(QString, control);
-        QFETCH(QRect, pixels);
-        window = new Form2(helpPath(), QString());
-        QCOMPARE(window->findChild<QWidget *>(control)->geometry(), pixels);
     }
 
     void focus_starts_in_the_help_text_and_tabs_in_order()

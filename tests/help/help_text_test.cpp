@@ -66,14 +66,6 @@ namespace {
         EXPECT_EQ(crlf, 122u);
     }
 
-    TEST(HelpFile, EndsWithCrLfCrLf)
-    {
-        const std::string text = HelpText();
-        ASSERT_GE(text.size(), 4u);
-        EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
-        EXPECT_NE(text[text.size() - 5], '\n') << "only line 122 is empty";
-    }
-
     TEST(HelpFile, IsPrintableAsciiWithoutTabs)
     {
         for (const std::string &line : FileLines()) {
@@ -82,11 +74,6 @@ namespace {
                 ASSERT_LE(ch, '~') << "in: " << line;
             }
         }
-    }
-
-    TEST(HelpFile, IsTheSameOnEveryCall)
-    {
-        EXPECT_EQ(HelpText(), HelpText());
     }
 
     TEST(HelpFile, HelpLineGivesEachLineAndNothingOutsideOneTo122)
@@ -205,12 +192,6 @@ namespace {
                 found.push_back(number);
         }
         EXPECT_EQ(found, spaceLines);
-    }
-
-    TEST(HelpFile, NoLineIsEmptyButTheLast)
-    {
-        for (std::size_t number = 1; number < FileLines().size(); ++number)
-            EXPECT_FALSE(FileLines()[number - 1].empty()) << "line " << number;
     }
 
     // --- Lines whose words are free: indent, trailing spaces and some words are fixed ---

@@ -2,7 +2,6 @@
 
 #include "help/help_text.h"
 #include "help/help_writer.h"
-#include "help/maker.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +35,7 @@ private:
     }
 
 private slots:
-    void writes_122_crlf_lines_into_a_new_file()
+    void writes_the_help_text_into_a_new_file()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("numo2.txt"));
@@ -44,15 +43,7 @@ private slots:
         QVERIFY(WriteHelpFile(path, &error));
         QVERIFY2(error.isEmpty(), qPrintable(error));
 
-        const QByteArray bytes = readAll(path);
-        QCOMPARE(bytes, expectedBytes());
-        QCOMPARE(bytes.count("\r\n"), 122);
-        QCOMPARE(bytes.count('\n'), 122);
-        QCOMPARE(bytes.count('\r'), 122);
-        QCOMPARE(bytes.right(4), QByteArray("\r\n\r\n"));
-        const QByteArray name(maker::kName);
-        QVERIFY(bytes.startsWith(
-            name + QByteArray(80, ' ') + "21 Sep 01\r\n  Numo  (by " + name + ") \r\n"));
+        QCOMPARE(readAll(path), expectedBytes()); // the text itself is checked line by line
     }
 
     void replaces_an_existing_file_whole_data()

@@ -6,17 +6,51 @@
 
 using namespace numo;
 using namespace numo::testing;
+using namespace std::literals;
 
 namespace {
 
-// Characters by code: the text line holds the bytes' characters in the code page.
-QString Chars(std::initializer_list<char16_t> codes)
+QString Q(std::u16string_view text)
 {
-    QString text;
-    for (const char16_t code : codes)
-        text += QChar(code);
-    return text;
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
+
+// The text line holds the bytes' characters in the code page.
+// What one typed field gives after its button: the three number fields and the text line.
+struct FieldsRow
+{
+    const char *name;
+    const char *typed, *decimal, *hex, *binary;
+    std::u16string_view textLine;
+};
+
+const FieldsRow kDottedRows[] = {
+    {"ip address", "140.0.255.255", "140 0 255 255", "8C-00-FF-FF",
+        "10001100-00000000-11111111-11111111", u"\u0152\0\u00FF\u00FF"sv},
+    {"private address", "192.168.0.1", "192 168 0 1", "C0-A8-00-01",
+        "11000000-10101000-00000000-00000001", u"\u00C0\u00A8\0\1"sv},
+    {"empty is one zero", "", "0", "00", "00000000", u"\0"sv},
+    {"double period", "1..2", "1 0 2", "01-00-02", "00000001-00000000-00000010", u"\1\0\2"sv},
+    {"blank run is one separator", "10  11", "10 11", "0A-0B", "00001010-00001011", u"\n\v"sv},
+    {"leading blank adds a zero", " 5", "0 5", "00-05", "00000000-00000101", u"\0\5"sv},
+    {"trailing period", "255.", "255 0", "FF-00", "11111111-00000000", u"\u00FF\0"sv},
+    // 300 renders as the pair 2C; the cascade reads 2C back as 44.
+    {"above a byte", "300", "44", "2C", "00101100", u","sv},
+    {"typed line break separates", "1\n2", "1 2", "01-02", "00000001-00000010", u"\1\2"sv},
+};
+
+const FieldsRow kHexRows[] = {
+    {"jammed pairs", "c0a80001", "192 168 0 1", "C0-A8-00-01",
+        "11000000-10101000-00000000-00000001", u"\u00C0\u00A8\0\1"sv},
+    {"colons", "41:42:43", "65 66 67", "41-42-43", "01000001-01000010-01000011", u"ABC"sv},
+    {"blanks at the ends of the text line are stripped", "20 41 20", "32 65 32", "20-41-20",
+        "00100000-01000001-00100000", u"A"sv},
+    {"lone last digit", "abc", "171 12", "AB-0C", "10101011-00001100", u"\u00AB\f"sv},
+    {"zero before x", "0x1F", "0 31", "00-1F", "00000000-00011111", u"\0\x1F"sv},
+    // No byte: the empty decimal field then converts as the single value 0.
+    {"no digit", "zz", "0", "00", "00000000", u"\0"sv},
+    {"pairs over lines", "41\n42", "65 66", "41-42", "01000001-01000010", u"AB"sv},
+};
 
 } // namespace
 
@@ -46,6 +80,7 @@ private slots:
 
 private:
     void checkNumberFields(const QString &decimal, const QString &hex, const QString &binary);
+    void convertField(QWidget *field, QPushButton *button, const FieldsRow &row);
 
     std::unique_ptr<WindowOnTemporaryFolder> window;
 };
@@ -64,127 +99,37 @@ void ConversionsTest::checkNumberFields(
     QCOMPARE(form.cascadeDepth, std::int16_t(0));
 }
 
+void ConversionsTest::convertField(QWidget *field, QPushButton *button, const FieldsRow &row)
+{
+    auto &form = *window->form;
+    TypeInto(field, QString::fromLatin1(row.typed));
+    Click(button);
+
+    checkNumberFields(QString::fromLatin1(row.decimal), QString::fromLatin1(row.hex),
+        QString::fromLatin1(row.binary));
+    QCOMPARE(form.fieldQString(form.Text5), Q(row.textLine));
+}
+
 void ConversionsTest::dotted_decimal_is_rendered_and_normalised_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("decimal");
-    QTest::addColumn<QString>("hex");
-    QTest::addColumn<QString>("binary");
-    QTest::addColumn<QString>("textLine");
-
-    QTest::newRow("ip address") << "140.0.255.255"
-                                << "140 0 255 255"
-                                << "8C-00-FF-FF"
-                                << "10001100-00000000-11111111-11111111"
-                                << Chars({0x0152, 0, 0xFF, 0xFF});
-    QTest::newRow("private address")
-        << "192.168.0.1"
-        << "192 168 0 1"
-        << "C0-A8-00-01"
-        << "11000000-10101000-00000000-00000001" << Chars({0xC0, 0xA8, 0, 1});
-    QTest::newRow("empty is one zero") << ""
-                                       << "0"
-                                       << "00"
-                                       << "00000000" << Chars({0});
-    QTest::newRow("double period") << "1..2"
-                                   << "1 0 2"
-                                   << "01-00-02"
-                                   << "00000001-00000000-00000010" << Chars({1, 0, 2});
-    QTest::newRow("blank run is one separator") << "10  11"
-                                                << "10 11"
-                                                << "0A-0B"
-                                                << "00001010-00001011" << Chars({10, 11});
-    QTest::newRow("leading blank adds a zero") << " 5"
-                                               << "0 5"
-                                               << "00-05"
-                                               << "00000000-00000101" << Chars({0, 5});
-    QTest::newRow("trailing period") << "255."
-                                     << "255 0"
-                                     << "FF-00"
-                                     << "11111111-00000000" << Chars({0xFF, 0});
-    // 300 renders as the pair 2C; the cascade reads 2C back as 44.
-    QTest::newRow("above a byte") << "300"
-                                  << "44"
-                                  << "2C"
-                                  << "00101100" << Chars({0x2C});
-    QTest::newRow("typed line break separates") << "1\n2"
-                                                << "1 2"
-                                                << "01-02"
-                                                << "00000001-00000010" << Chars({1, 2});
+    AddRowIndices(kDottedRows);
 }
 
 void ConversionsTest::dotted_decimal_is_rendered_and_normalised()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, decimal);
-    QFETCH(QString, hex);
-    QFETCH(QString, binary);
-    QFETCH(QString, textLine);
-    auto &form = *window->form;
-    TypeInto(form.Text1, typed);
-    Click(form.Command1);
-
-    checkNumberFields(decimal, hex, binary);
-    QCOMPARE(form.fieldQString(form.Text5), textLine);
+    QFETCH(int, row);
+    convertField(window->form->Text1, window->form->Command1, kDottedRows[row]);
 }
 
 void ConversionsTest::hexadecimal_gives_decimal_text_and_binary_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("decimal");
-    QTest::addColumn<QString>("hex");
-    QTest::addColumn<QString>("binary");
-    QTest::addColumn<QString>("textLine");
-
-    QTest::newRow("jammed pairs") << "c0a80001"
-                                  << "192 168 0 1"
-                                  << "C0-A8-00-01"
-                                  << "11000000-10101000-00000000-00000001"
-                                  << Chars({0xC0, 0xA8, 0, 1});
-    QTest::newRow("colons") << "41:42:43"
-                            << "65 66 67"
-                            << "41-42-43"
-                            << "01000001-01000010-01000011"
-                            << "ABC";
-    QTest::newRow("blanks at the ends of the text line are stripped")
-        << "20 41 20"
-        << "32 65 32"
-        << "20-41-20"
-        << "00100000-01000001-00100000"
-        << "A";
-    QTest::newRow("lone last digit") << "abc"
-                                     << "171 12"
-                                     << "AB-0C"
-                                     << "10101011-00001100" << Chars({0xAB, 0x0C});
-    QTest::newRow("zero before x") << "0x1F"
-                                   << "0 31"
-                                   << "00-1F"
-                                   << "00000000-00011111" << Chars({0, 0x1F});
-    // No byte: the empty decimal field then converts as the single value 0.
-    QTest::newRow("no digit") << "zz"
-                              << "0"
-                              << "00"
-                              << "00000000" << Chars({0});
-    QTest::newRow("pairs over lines") << "41\n42"
-                                      << "65 66"
-                                      << "41-42"
-                                      << "01000001-01000010"
-                                      << "AB";
+    AddRowIndices(kHexRows);
 }
 
 void ConversionsTest::hexadecimal_gives_decimal_text_and_binary()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, decimal);
-    QFETCH(QString, hex);
-    QFETCH(QString, binary);
-    QFETCH(QString, textLine);
-    auto &form = *window->form;
-    TypeInto(form.Text2, typed);
-    Click(form.Command4);
-
-    checkNumberFields(decimal, hex, binary);
-    QCOMPARE(form.fieldQString(form.Text5), textLine);
+    QFETCH(int, row);
+    convertField(window->form->Text2, window->form->Command4, kHexRows[row]);
 }
 
 void ConversionsTest::large_decimal_splits_into_bytes_data()
@@ -277,7 +222,7 @@ void ConversionsTest::binary_decodes_into_the_text_line_only_data()
                                 << "1           ";
     // The typed line break is CR LF: two characters of the next group, which shifts it.
     QTest::newRow("line break between groups")
-        << "01100001\n01100010" << Chars({u'a', 24}) << "2           ";
+        << "01100001\n01100010" << Q(u"a\x18") << "2           ";
 }
 
 void ConversionsTest::binary_decodes_into_the_text_line_only()

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstddef>
 #include <memory>
 
 namespace numo::testing {
@@ -69,6 +70,15 @@ inline void TypeInto(QWidget *box, const QString &text)
             QCoreApplication::sendEvent(box, &release);
         }
     }
+}
+
+// A data function's rows from a table of structs: one row per entry, named by the entry's `name`,
+// with the entry's index in the column "row".
+template <typename Entry, std::size_t N> void AddRowIndices(const Entry (&table)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t row = 0; row < N; ++row)
+        QTest::newRow(table[row].name) << static_cast<int>(row);
 }
 
 inline void Click(QPushButton *button)

@@ -29,109 +29,56 @@ private:
     std::unique_ptr<WindowOnTemporaryFolder> window;
 };
 
+namespace {
+
+struct SchemeRow
+{
+    const char *name;
+    int choice; // the List1 row clicked; -1 clicks none
+    const char *textLine, *prefix, *suffix;
+    const char *decimal, *value, *result, *textLineAfter;
+};
+
+const SchemeRow kSchemeRows[] = {
+    {"ascii value", 0, "B", "a", ".gif", "66", "66", "a66.gif", "B"},
+    {"hex value", 1, "B", "a", ".gif", "66", "42", "a42.gif", "B"},
+    {"binary value", 2, "B", "a", ".gif", "66", "01000010", "a01000010.gif", "B"},
+    {"two characters", 0, "AB", "a", ".gif", "65 66", "65 66", "a65 66.gif", "AB"},
+    {"two characters in hex", 1, "AB", "a", ".gif", "65 66", "41-42", "a41-42.gif", "AB"},
+    {"empty line is one zero", 0, "", "a", ".gif", "0", "0", "a0.gif", nullptr}, // one NUL
+    {"no prefix or suffix", 0, "B", "", "", "66", "66", "66", "B"},
+    {"blanks at the ends convert but leave the line", 0, " B ", "a", ".gif", "32 66 32", "32 66 32",
+        "a32 66 32.gif", "B"},
+    {"nothing selected", -1, "B", "a", ".gif", "66", "", "a.gif", "B"},
+    {"prefix and suffix kept as typed", 2, "a", " x_", "_y.png ", "97", "01100001",
+        " x_01100001_y.png ", "a"},
+};
+
+} // namespace
+
 void NamingSchemeTest::line_is_composed_and_copied_data()
 {
-    QTest::addColumn<int>("choice"); // the List1 row clicked; -1 clicks none
-    QTest::addColumn<QString>("textLine");
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("decimal");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("textLineAfter");
-
-    QTest::newRow("ascii value") << 0 << "B"
-                                 << "a"
-                                 << ".gif"
-                                 << "66"
-                                 << "66"
-                                 << "a66.gif"
-                                 << "B";
-    QTest::newRow("hex value") << 1 << "B"
-                               << "a"
-                               << ".gif"
-                               << "66"
-                               << "42"
-                               << "a42.gif"
-                               << "B";
-    QTest::newRow("binary value") << 2 << "B"
-                                  << "a"
-                                  << ".gif"
-                                  << "66"
-                                  << "01000010"
-                                  << "a01000010.gif"
-                                  << "B";
-    QTest::newRow("two characters") << 0 << "AB"
-                                    << "a"
-                                    << ".gif"
-                                    << "65 66"
-                                    << "65 66"
-                                    << "a65 66.gif"
-                                    << "AB";
-    QTest::newRow("two characters in hex") << 1 << "AB"
-                                           << "a"
-                                           << ".gif"
-                                           << "65 66"
-                                           << "41-42"
-                                           << "a41-42.gif"
-                                           << "AB";
-    QTest::newRow("empty line is one zero") << 0 << ""
-                                            << "a"
-                                            << ".gif"
-                                            << "0"
-                                            << "0"
-                                            << "a0.gif" << QString(QChar(0));
-    QTest::newRow("no prefix or suffix") << 0 << "B"
-                                         << ""
-                                         << ""
-                                         << "66"
-                                         << "66"
-                                         << "66"
-                                         << "B";
-    QTest::newRow("blanks at the ends convert but leave the line") << 0 << " B "
-                                                                   << "a"
-                                                                   << ".gif"
-                                                                   << "32 66 32"
-                                                                   << "32 66 32"
-                                                                   << "a32 66 32.gif"
-                                                                   << "B";
-    QTest::newRow("nothing selected") << -1 << "B"
-                                      << "a"
-                                      << ".gif"
-                                      << "66"
-                                      << ""
-                                      << "a.gif"
-                                      << "B";
-    QTest::newRow("prefix and suffix kept as typed") << 2 << "a"
-                                                     << " x_"
-                                                     << "_y.png "
-                                                     << "97"
-                                                     << "01100001"
-                                                     << " x_01100001_y.png "
-                                                     << "a";
+    AddRowIndices(kSchemeRows);
 }
 
 void NamingSchemeTest::line_is_composed_and_copied()
 {
-    QFETCH(int, choice);
-    QFETCH(QString, textLine);
-    QFETCH(QString, prefix);
-    QFETCH(QString, suffix);
-    QFETCH(QString, decimal);
-    QFETCH(QString, value);
-    QFETCH(QString, result);
-    QFETCH(QString, textLineAfter);
+    QFETCH(int, row);
+    const SchemeRow &scheme = kSchemeRows[row];
     auto &form = *window->form;
-    if (choice >= 0)
-        ClickItem(form.List1, choice);
-    TypeInto(form.Text7, prefix);
-    TypeInto(form.Text8, suffix);
-    TypeInto(form.Text5, textLine);
+    if (scheme.choice >= 0)
+        ClickItem(form.List1, scheme.choice);
+    TypeInto(form.Text7, QString::fromLatin1(scheme.prefix));
+    TypeInto(form.Text8, QString::fromLatin1(scheme.suffix));
+    TypeInto(form.Text5, QString::fromLatin1(scheme.textLine));
     Click(form.Command3);
 
-    QCOMPARE(form.fieldQString(form.Text1), decimal);
-    QCOMPARE(form.fieldQString(form.Text5), textLineAfter);
-    QCOMPARE(form.fieldQString(form.Text9), value); // nothing selected: Text9 keeps its text
+    const QString result = QString::fromLatin1(scheme.result);
+    QCOMPARE(form.fieldQString(form.Text1), QString::fromLatin1(scheme.decimal));
+    QCOMPARE(form.fieldQString(form.Text5),
+        scheme.textLineAfter ? QString::fromLatin1(scheme.textLineAfter) : QString(QChar(0)));
+    // Nothing selected: Text9 keeps its text.
+    QCOMPARE(form.fieldQString(form.Text9), QString::fromLatin1(scheme.value));
     QCOMPARE(form.fieldQString(form.Text6), result);
     QCOMPARE(Shown(form.Text6), result);
     QCOMPARE(Clipboard(), result);

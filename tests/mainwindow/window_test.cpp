@@ -46,15 +46,11 @@ private slots:
     }
 
     void client_area_is_fixed();
-    void controls_sit_at_their_design_place_data();
-    void controls_sit_at_their_design_place();
+    void each_control_as_designed_data();
+    void each_control_as_designed();
     void tab_order_follows_the_design();
-    void captions_and_tool_tips_data();
-    void captions_and_tool_tips();
     void every_caption_fits_its_control();
     void maker_name_uses_its_own_font();
-    void accessibility_names_and_roles_data();
-    void accessibility_names_and_roles();
     void enter_and_space_press_a_focused_button_data();
     void enter_and_space_press_a_focused_button();
     void icon_has_small_and_large_images();
@@ -73,61 +69,124 @@ void WindowTest::client_area_is_fixed()
     QCOMPARE(form.minimumSize(), form.maximumSize());
 }
 
-void WindowTest::controls_sit_at_their_design_place_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
+namespace {
 
-    const std::pair<const char *, QRect> design[] = {
-        {"Text5", {0, 2640, 6975, 615}},
-        {"Text1", {0, 4800, 6975, 615}},
-        {"Command1", {7080, 4800, 1335, 615}},
-        {"Text2", {0, 5880, 6975, 615}},
-        {"Label1", {0, 4560, 3975, 255}},
-        {"Label2", {0, 5640, 3015, 255}},
-        {"Text3", {0, 6960, 6975, 2055}},
-        {"Label3", {0, 6720, 4935, 255}},
-        {"Command2", {7080, 3720, 1335, 615}},
-        {"Text4", {0, 3720, 6975, 615}},
-        {"Label4", {0, 3480, 2055, 255}},
-        {"Command3", {7080, 2640, 1335, 615}},
-        {"Label5", {0, 2400, 2535, 375}},
-        {"Command4", {7080, 5880, 1335, 615}},
-        {"Command5", {3120, 2040, 3255, 495}},
-        {"Command6", {7080, 6960, 1335, 2055}},
-        {"Text6", {8520, 3480, 2415, 285}},
-        {"Label6", {7800, 1440, 1455, 255}},
-        {"Label7", {7680, 1800, 975, 255}},
-        {"Text7", {6960, 2160, 615, 285}},
-        {"Label8", {6960, 1800, 495, 255}},
-        {"Text8", {9000, 2160, 735, 285}},
-        {"Label9", {9120, 1800, 735, 255}},
-        {"Text9", {7680, 2160, 1215, 285}},
-        {"Label10", {8520, 3120, 2295, 375}},
-        {"Command7", {9720, 480, 1215, 615}},
-        {"Command8", {9720, 0, 1215, 495}},
-        {"List1", {6480, 480, 1695, 450}},
-        {"List2", {8400, 480, 1215, 450}},
-        {"Label11", {6600, 0, 1455, 495}},
-        {"Label12", {8520, 0, 855, 495}},
-        {"Label13", {1920, 0, 4455, 255}},
-        {"Label14", {1920, 240, 3975, 855}},
-        {"Label15", {1800, 1200, 3375, 255}},
-        {"Label16", {1800, 1440, 3495, 255}},
-        {"Label17", {1800, 1680, 3615, 255}},
-    };
-    for (const auto &[name, twips] : design)
-        QTest::newRow(name) << QString::fromLatin1(name) << twips;
+// One row per control: its design rectangle in twips, the caption of a label or button (nullptr
+// where it is made from the maker's data or the control has none), its tool tip, and, for the
+// controls a screen reader names from a caption, that name and the role; a label's name is its
+// caption and its role static text.
+struct DesignedControl
+{
+    const char *name;
+    QRect twips;
+    const char *caption;
+    const char *toolTip;
+    const char *accessibleName;
+    QAccessible::Role role;
+};
+
+constexpr auto kEdit = QAccessible::EditableText;
+constexpr auto kButton = QAccessible::Button;
+constexpr auto kList = QAccessible::List;
+constexpr auto kLabel = QAccessible::StaticText;
+
+const DesignedControl kDesign[] = {
+    {"Text5", {0, 2640, 6975, 615}, nullptr,
+        "Type text here to have it converted to bytes, hex, and bin.",
+        "Text Line to Convert to ASCII", kEdit},
+    {"Text1", {0, 4800, 6975, 615}, nullptr,
+        "You may enter several numbers in a string, separated by periods or spaces. Convert to "
+        "hex, bin, and text",
+        "Decimal in Bytes (such as IP Addresses)", kEdit},
+    {"Command1", {7080, 4800, 1335, 615}, "Convert to Hex and Bin",
+        "Hit this button to convert string of numbers to hex, bin, and text",
+        "Convert to Hex and Bin", kButton},
+    {"Text2", {0, 5880, 6975, 615}, nullptr,
+        "Enter string of hex numbers to convert to Bin, Text, and Bytes.",
+        "Hexadecimal (such as a MAC address)", kEdit},
+    {"Label1", {0, 4560, 3975, 255}, "Decimal in Bytes (such as IP Addresses)", "", nullptr,
+        kLabel},
+    {"Label2", {0, 5640, 3015, 255}, "Hexadecimal (such as a MAC address)", "", nullptr, kLabel},
+    {"Text3", {0, 6960, 6975, 2055}, nullptr,
+        "You will see a Binary representation of any of the numbers or characters above",
+        "Binary (such as sniffer captures)", kEdit},
+    {"Label3", {0, 6720, 4935, 255}, "Binary (such as sniffer captures)", "", nullptr, kLabel},
+    {"Command2", {7080, 3720, 1335, 615}, "Convert to bytes",
+        "Hit this button to convert large numbers to bytes, hex, bin, and text", "Convert to bytes",
+        kButton},
+    {"Text4", {0, 3720, 6975, 615}, nullptr,
+        "Enter large numbers here and have them converted to bytes, hex, text, bin, and text",
+        "Large Decimal (over 255)", kEdit},
+    {"Label4", {0, 3480, 2055, 255}, "Large Decimal (over 255)", "", nullptr, kLabel},
+    {"Command3", {7080, 2640, 1335, 615}, "Convert Text to ASCII",
+        "Hit this button to convert text to bytes, hex, and bin", "Convert Text to ASCII", kButton},
+    {"Label5", {0, 2400, 2535, 375}, "Text Line to Convert to ASCII", "", nullptr, kLabel},
+    {"Command4", {7080, 5880, 1335, 615}, "Convert Hex to Dec and Bin",
+        "Hit this button to convert hex to bin, text, and bytes", "Convert Hex to Dec and Bin",
+        kButton},
+    {"Command5", {3120, 2040, 3255, 495}, "Clear All Number Fields Below",
+        "Hit this button to clear all data from all of the fields", "Clear All Number Fields Below",
+        kButton},
+    {"Command6", {7080, 6960, 1335, 2055}, "Convert  Binary  to  ASCII, Hex, and Dec", "",
+        "Convert Binary to ASCII, Hex, and Dec", kButton},
+    {"Text6", {8520, 3480, 2415, 285}, nullptr, "", "Results Copied to Clipboard", kEdit},
+    {"Label6", {7800, 1440, 1455, 255}, "Naming Scheme", "", nullptr, kLabel},
+    {"Label7", {7680, 1800, 975, 255}, "ASCII Value", "", nullptr, kLabel},
+    {"Text7", {6960, 2160, 615, 285}, nullptr, "", "Prefix", kEdit},
+    {"Label8", {6960, 1800, 495, 255}, "Prefix", "", nullptr, kLabel},
+    {"Text8", {9000, 2160, 735, 285}, nullptr, "", "Suffix", kEdit},
+    {"Label9", {9120, 1800, 735, 255}, "Suffix", "", nullptr, kLabel},
+    {"Text9", {7680, 2160, 1215, 285}, nullptr, "", "ASCII Value", kEdit},
+    {"Label10", {8520, 3120, 2295, 375}, "Results Copied to Clipboard", "", nullptr, kLabel},
+    {"Command7", {9720, 480, 1215, 615}, "Save Configuration", "", "Save Configuration", kButton},
+    {"Command8", {9720, 0, 1215, 495}, "Help", "", "Help", kButton},
+    {"List1", {6480, 480, 1695, 450}, nullptr, "", "Value to Use in Naming Scheme", kList},
+    {"List2", {8400, 480, 1215, 450}, nullptr, "", "Single Key or String", kList},
+    {"Label11", {6600, 0, 1455, 495}, "Value to Use in Naming Scheme", "", nullptr, kLabel},
+    {"Label12", {8520, 0, 855, 495}, "Single Key or String", "", nullptr, kLabel},
+    {"Label13", {1920, 0, 4455, 255},
+        "Hexadecimal, Decimal, Binary, ASCII, and Text Converter by: ", "", nullptr, kLabel},
+    {"Label14", {1920, 240, 3975, 855}, "Plimpton Data Tools", "", nullptr, kLabel},
+    {"Label15", {1800, 1200, 3375, 255}, nullptr, "", nullptr, kLabel},
+    {"Label16", {1800, 1440, 3495, 255}, nullptr, "", nullptr, kLabel},
+    {"Label17", {1800, 1680, 3615, 255}, nullptr, "", nullptr, kLabel},
+};
+
+} // namespace
+
+void WindowTest::each_control_as_designed_data()
+{
+    AddRowIndices(kDesign);
 }
 
-void WindowTest::controls_sit_at_their_design_place()
+void WindowTest::each_control_as_designed()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    const auto *control = window->form->findChild<QWidget *>(name);
+    QFETCH(int, row);
+    const DesignedControl &design = kDesign[row];
+    auto *control = window->form->findChild<QWidget *>(QString::fromLatin1(design.name));
     QVERIFY(control);
+
+    const QRect &twips = design.twips;
     QCOMPARE(control->geometry(),
         QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+
+    const auto *label = qobject_cast<const QLabel *>(control);
+    const auto *button = qobject_cast<const QPushButton *>(control);
+    const QString caption = label ? label->text() : button ? button->text() : QString();
+    if (design.caption)
+        QCOMPARE(caption, QString::fromLatin1(design.caption));
+    QVERIFY(label || button || !design.caption);
+    QCOMPARE(control->toolTip(), QString::fromLatin1(design.toolTip));
+
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(node);
+    QCOMPARE(node->text(QAccessible::Name),
+        design.accessibleName ? QString::fromLatin1(design.accessibleName) : caption);
+    QCOMPARE(node->role(), design.role);
+    QCOMPARE(node->text(QAccessible::Description), control->toolTip());
+    // Reachable from the window's node, as a screen reader walks the tree.
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window->form.get());
+    QVERIFY(root->indexOfChild(node) >= 0);
 }
 
 void WindowTest::tab_order_follows_the_design()
@@ -149,114 +208,6 @@ void WindowTest::tab_order_follows_the_design()
     QCOMPARE(QApplication::focusWidget(), form.Text5); // round again
     for (const auto *label : form.findChildren<QLabel *>())
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-}
-
-void WindowTest::captions_and_tool_tips_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("toolTip");
-
-    QTest::newRow("Text5") << "Text5"
-                           << ""
-                           << "Type text here to have it converted to bytes, hex, and bin.";
-    QTest::newRow("Text1") << "Text1"
-                           << ""
-                           << "You may enter several numbers in a string, separated by periods or "
-                              "spaces. Convert to hex, bin, and text";
-    QTest::newRow("Text2") << "Text2"
-                           << ""
-                           << "Enter string of hex numbers to convert to Bin, Text, and Bytes.";
-    QTest::newRow("Text3") << "Text3"
-                           << ""
-                           << "You will see a Binary representation of any of the numbers or "
-                              "characters above";
-    QTest::newRow("Text4") << "Text4"
-                           << ""
-                           << "Enter large numbers here and have them converted to bytes, hex, "
-                              "text, bin, and text";
-    QTest::newRow("Command1") << "Command1"
-                              << "Convert to Hex and Bin"
-                              << "Hit this button to convert string of numbers to hex, bin, and "
-                                 "text";
-    QTest::newRow("Command2") << "Command2"
-                              << "Convert to bytes"
-                              << "Hit this button to convert large numbers to bytes, hex, bin, "
-                                 "and text";
-    QTest::newRow("Command3") << "Command3"
-                              << "Convert Text to ASCII"
-                              << "Hit this button to convert text to bytes, hex, and bin";
-    QTest::newRow("Command4") << "Command4"
-                              << "Convert Hex to Dec and Bin"
-                              << "Hit this button to convert hex to bin, text, and bytes";
-    QTest::newRow("Command5") << "Command5"
-                              << "Clear All Number Fields Below"
-                              << "Hit this button to clear all data from all of the fields";
-    QTest::newRow("Command6") << "Command6"
-                              << "Convert  Binary  to  ASCII, Hex, and Dec"
-                              << "";
-    QTest::newRow("Command7") << "Command7"
-                              << "Save Configuration"
-                              << "";
-    QTest::newRow("Command8") << "Command8"
-                              << "Help"
-                              << "";
-    QTest::newRow("Label1") << "Label1"
-                            << "Decimal in Bytes (such as IP Addresses)"
-                            << "";
-    QTest::newRow("Label2") << "Label2"
-                            << "Hexadecimal (such as a MAC address)"
-                            << "";
-    QTest::newRow("Label3") << "Label3"
-                            << "Binary (such as sniffer captures)"
-                            << "";
-    QTest::newRow("Label4") << "Label4"
-                            << "Large Decimal (over 255)"
-                            << "";
-    QTest::newRow("Label5") << "Label5"
-                            << "Text Line to Convert to ASCII"
-                            << "";
-    QTest::newRow("Label6") << "Label6"
-                            << "Naming Scheme"
-                            << "";
-    QTest::newRow("Label7") << "Label7"
-                            << "ASCII Value"
-                            << "";
-    QTest::newRow("Label8") << "Label8"
-                            << "Prefix"
-                            << "";
-    QTest::newRow("Label9") << "Label9"
-                            << "Suffix"
-                            << "";
-    QTest::newRow("Label10") << "Label10"
-                             << "Results Copied to Clipboard"
-                             << "";
-    QTest::newRow("Label11") << "Label11"
-                             << "Value to Use in Naming Scheme"
-                             << "";
-    QTest::newRow("Label12") << "Label12"
-                             << "Single Key or String"
-                             << "";
-    QTest::newRow("Label13") << "Label13"
-                             << "Hexadecimal, Decimal, Binary, ASCII, and Text Converter by: "
-                             << "";
-    QTest::newRow("Label14") << "Label14"
-                             << "Plimpton Data Tools"
-                             << "";
-}
-
-void WindowTest::captions_and_tool_tips()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, toolTip);
-    const auto *control = window->form->findChild<QWidget *>(name);
-    QVERIFY(control);
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        QCOMPARE(label->text(), caption);
-    else if (const auto *button = qobject_cast<const QPushButton *>(control))
-        QCOMPARE(button->text(), caption);
-    QCOMPARE(control->toolTip(), toolTip);
 }
 
 void WindowTest::every_caption_fits_its_control()
@@ -305,74 +256,6 @@ void WindowTest::maker_name_uses_its_own_font()
     if (!QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
         QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     QVERIFY(window->form->Label13->font().pointSizeF() < font.pointSizeF());
-}
-
-void WindowTest::accessibility_names_and_roles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("accessibleName");
-    QTest::addColumn<int>("role");
-
-    const int edit = QAccessible::EditableText;
-    const int button = QAccessible::Button;
-    const int list = QAccessible::List;
-    QTest::newRow("Text1") << "Text1"
-                           << "Decimal in Bytes (such as IP Addresses)" << edit;
-    QTest::newRow("Text2") << "Text2"
-                           << "Hexadecimal (such as a MAC address)" << edit;
-    QTest::newRow("Text3") << "Text3"
-                           << "Binary (such as sniffer captures)" << edit;
-    QTest::newRow("Text4") << "Text4"
-                           << "Large Decimal (over 255)" << edit;
-    QTest::newRow("Text5") << "Text5"
-                           << "Text Line to Convert to ASCII" << edit;
-    QTest::newRow("Text6") << "Text6"
-                           << "Results Copied to Clipboard" << edit;
-    QTest::newRow("Text7") << "Text7"
-                           << "Prefix" << edit;
-    QTest::newRow("Text8") << "Text8"
-                           << "Suffix" << edit;
-    QTest::newRow("Text9") << "Text9"
-                           << "ASCII Value" << edit;
-    QTest::newRow("List1") << "List1"
-                           << "Value to Use in Naming Scheme" << list;
-    QTest::newRow("List2") << "List2"
-                           << "Single Key or String" << list;
-    QTest::newRow("Command1") << "Command1"
-                              << "Convert to Hex and Bin" << button;
-    QTest::newRow("Command2") << "Command2"
-                              << "Convert to bytes" << button;
-    QTest::newRow("Command3") << "Command3"
-                              << "Convert Text to ASCII" << button;
-    QTest::newRow("Command4") << "Command4"
-                              << "Convert Hex to Dec and Bin" << button;
-    QTest::newRow("Command5") << "Command5"
-                              << "Clear All Number Fields Below" << button;
-    QTest::newRow("Command6") << "Command6"
-                              << "Convert Binary to ASCII, Hex, and Dec" << button;
-    QTest::newRow("Command7") << "Command7"
-                              << "Save Configuration" << button;
-    QTest::newRow("Command8") << "Command8"
-                              << "Help" << button;
-    QTest::newRow("Label11") << "Label11"
-                             << "Value to Use in Naming Scheme" << int(QAccessible::StaticText);
-}
-
-void WindowTest::accessibility_names_and_roles()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, accessibleName);
-    QFETCH(int, role);
-    auto *control = window->form->findChild<QWidget *>(name);
-    QVERIFY(control);
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(control);
-    QVERIFY(node);
-    QCOMPARE(node->text(QAccessible::Name), accessibleName);
-    QCOMPARE(int(node->role()), role);
-    QCOMPARE(node->text(QAccessible::Description), control->toolTip());
-    // Reachable from the window's node, as a screen reader walks the tree.
-    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window->form.get());
-    QVERIFY(root->indexOfChild(node) >= 0);
 }
 
 void WindowTest::enter_and_space_press_a_focused_button_data()

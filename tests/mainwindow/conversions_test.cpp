@@ -15,8 +15,8 @@ QString Q(std::u16string_view text)
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 }
 
-// The text line holds the bytes' characters in the code page.
-// What one typed field gives after its button: the three number fields and the text line.
+// What one typed field gives after its button: the three number fields, and the text line with
+// the bytes' characters in the code page.
 struct FieldsRow
 {
     const char *name;

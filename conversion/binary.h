@@ -9,7 +9,7 @@ namespace numo {
 
 struct BinaryConversion
 {
-    std::u16string textLine;    // one code-page character a group; nothing stripped
+    std::u16string textLine;   // one code-page character a group; nothing stripped
     std::size_t byteCount = 0; // the number of groups decoded
 };
 

@@ -13,8 +13,7 @@ namespace numo {
 // them hold a pattern, the rest answer the empty text.
 inline constexpr std::int64_t kLastSlot = 10000;
 
-template <std::size_t Patterns>
-class BitPatternTable
+template <std::size_t Patterns> class BitPatternTable
 {
 public:
     // The pattern in slot `index`; the empty text for every other index, also outside
@@ -26,7 +25,7 @@ public:
         return patterns[static_cast<std::size_t>(index)];
     }
 
-    std::array<std::u16string, Patterns> patterns {};
+    std::array<std::u16string, Patterns> patterns{};
 };
 
 using NibbleBitTable = BitPatternTable<16>;

@@ -51,7 +51,7 @@ namespace {
     }
 
     // The bit-pattern table is only needed for the binary line, which these callers ignore.
-    const ByteBitPatternTable kNoPatterns {};
+    const ByteBitPatternTable kNoPatterns{};
 
 } // namespace
 
@@ -65,7 +65,7 @@ ByteStructure DottedDecimalStructure(std::u16string_view text)
     bool above = false;
     bool blank = false; // inside a run of separators other than "."
     const auto closeValue = [&](std::size_t at) {
-        const TextSpan span = start == kNone ? TextSpan {at, at} : TextSpan {start, digitsEnd};
+        const TextSpan span = start == kNone ? TextSpan{at, at} : TextSpan{start, digitsEnd};
         result.bytes.push_back(span);
         if (above)
             AddMark(result.marks, span.begin, span.end, MarkKind::AboveByte);

@@ -32,7 +32,7 @@ struct DottedConversion
 // other characters that are not ASCII digits (blanks, tabs, line breaks, commas, letters, ...)
 // is one separator, and a text that starts with such a run begins with an empty value.
 // A value without digits is 0, so the empty text is the single value 0.
-[[nodiscard]] DottedConversion ConvertDottedDecimal(std::u16string_view text,
-                                                    const ByteBitPatternTable &byteBitTable);
+[[nodiscard]] DottedConversion ConvertDottedDecimal(
+    std::u16string_view text, const ByteBitPatternTable &byteBitTable);
 
 } // namespace numo

@@ -12,7 +12,7 @@ struct HexConversion
 {
     std::vector<std::uint8_t> bytes; // in input order; empty when the text holds no digit
     std::u16string decimalLine;      // "192 168 0 1": one blank between values, none at the ends
-    std::u16string textLine;         // the bytes as code-page characters, blanks stripped at the ends
+    std::u16string textLine; // the bytes as code-page characters, blanks stripped at the ends
 };
 
 // Digits 0-9, a-f and A-F are cut into pairs from the left end of each run; a run of odd

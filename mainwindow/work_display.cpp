@@ -50,8 +50,7 @@ namespace {
 
     QColor Blend(const QColor &a, const QColor &b, qreal share)
     {
-        return QColor::fromRgbF(
-            static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
+        return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
             static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share),
             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share));
     }
@@ -64,7 +63,8 @@ namespace {
         if (ch == 0x7F)
             return QString(QChar(static_cast<char16_t>(0x2421)));
         if (ch >= 0x80 && ch < 0xA0)
-            return QStringLiteral("U+%1").arg(static_cast<unsigned>(ch), 4, 16, QLatin1Char('0'))
+            return QStringLiteral("U+%1")
+                .arg(static_cast<unsigned>(ch), 4, 16, QLatin1Char('0'))
                 .toUpper();
         return QString(QChar(ch));
     }
@@ -253,8 +253,8 @@ void WorkDisplay::showStaleCaptions()
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
         Field &field = fields[i];
-        const bool stale = reference && &field != reference && !field.text.empty()
-            && !offsets[i][referenceIndex];
+        const bool stale =
+            reference && &field != reference && !field.text.empty() && !offsets[i][referenceIndex];
         QString tip = field.captionToolTip;
         if (stale) {
             const auto here = static_cast<qsizetype>(field.bytes.size());
@@ -338,7 +338,8 @@ void WorkDisplay::updateFormats(Field &field)
         for (; span != spans.end() && span->begin < end; ++span) {
             const auto k = static_cast<std::size_t>(span - spans.begin());
             paint(span->begin, span->end,
-                static_cast<std::uint8_t>((k % 2 ? kAlternate : 0) | (field.linked == k ? kLinked : 0)));
+                static_cast<std::uint8_t>(
+                    (k % 2 ? kAlternate : 0) | (field.linked == k ? kLinked : 0)));
         }
         const auto &marks = field.structure.marks;
         auto mark = std::partition_point(
@@ -346,8 +347,8 @@ void WorkDisplay::updateFormats(Field &field)
         for (; mark != marks.end() && mark->span.begin < end; ++mark)
             paint(mark->span.begin, mark->span.end, CueOf(mark->kind));
 
-        auto dropped = std::lower_bound(
-            field.droppedLineFeeds.begin(), field.droppedLineFeeds.end(), begin);
+        auto dropped =
+            std::lower_bound(field.droppedLineFeeds.begin(), field.droppedLineFeeds.end(), begin);
         int position = modelToDocument(field, begin);
         for (std::size_t i = begin; i < end; ++i) {
             if (dropped != field.droppedLineFeeds.end() && *dropped == i) {
@@ -393,8 +394,8 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
         format.setForeground(palette.highlightedText());
         format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     } else if (cues & kAlternate) {
-        format.setBackground(Blend(palette.color(QPalette::Base),
-            palette.color(QPalette::Highlight), 0.14));
+        format.setBackground(
+            Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.14));
     }
     if ((cues & (kSkipped | kIgnored)) && !linked)
         format.setForeground(palette.color(QPalette::PlaceholderText));
@@ -404,7 +405,8 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
         format.setFontStrikeOut(true);
     if (cues & kWave) {
         format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        format.setUnderlineColor(palette.color(linked ? QPalette::HighlightedText : QPalette::Link));
+        format.setUnderlineColor(
+            palette.color(linked ? QPalette::HighlightedText : QPalette::Link));
     }
     formats.insert(cues, format);
     return format;
@@ -428,8 +430,8 @@ void WorkDisplay::clipboardWritten(const QString &text)
         add(0, units);
     } else {
         add(0, kToolTipHead);
-        marked += QStringLiteral("<b>%1</b>").arg(
-            tr("\u2026 %1 more \u2026").arg(units - kToolTipHead - kToolTipTail));
+        marked += QStringLiteral("<b>%1</b>")
+                      .arg(tr("\u2026 %1 more \u2026").arg(units - kToolTipHead - kToolTipTail));
         add(units - kToolTipTail, units);
     }
     const QString heading = units == 0
@@ -484,7 +486,8 @@ std::size_t WorkDisplay::documentToModel(const Field &field, int position) const
 int WorkDisplay::modelToDocument(const Field &field, std::size_t position) const
 {
     const auto &dropped = field.droppedLineFeeds;
-    const auto before = std::lower_bound(dropped.begin(), dropped.end(), position) - dropped.begin();
+    const auto before =
+        std::lower_bound(dropped.begin(), dropped.end(), position) - dropped.begin();
     return static_cast<int>(position - static_cast<std::size_t>(before));
 }
 
@@ -564,7 +567,8 @@ QString WorkDisplay::byteToolTip(const Field &field, int position) const
             note = tr("Ignored: fewer than eight characters remain.");
             break;
         case MarkKind::AboveByte:
-            note = tr("%1 is above 255: it counts modulo 256 and has no binary group.").arg(written);
+            note =
+                tr("%1 is above 255: it counts modulo 256 and has no binary group.").arg(written);
             break;
         case MarkKind::NotInCodePage:
             break;

@@ -101,8 +101,8 @@ private:
     void clearAll();
     [[nodiscard]] QTextCharFormat formatFor(std::uint8_t cues);
     [[nodiscard]] Field *fieldOf(const QObject *object);
-    [[nodiscard]] std::optional<std::size_t> byteAtDocument(const Field &field, int position,
-                                                            bool caret) const;
+    [[nodiscard]] std::optional<std::size_t> byteAtDocument(
+        const Field &field, int position, bool caret) const;
     [[nodiscard]] std::optional<int> characterAt(const Field &field, const QPoint &point) const;
     [[nodiscard]] QString byteToolTip(const Field &field, int position) const;
     [[nodiscard]] std::size_t documentToModel(const Field &field, int position) const;

@@ -1,7 +1,6 @@
 // The work shown in place: byte structure and marks, linked bytes, out-of-step captions, the
 // clipboard tool tip and the code tool tip; and that none of it changes what the program writes.
 #include "form1_fixture.h"
-
 #include "mainwindow/work_display.h"
 
 #include <QFile>
@@ -19,7 +18,8 @@ QTextCharFormat FormatAt(const QPlainTextEdit *box, int position)
 {
     QTextCharFormat format;
     for (const auto &selection : box->extraSelections())
-        if (selection.cursor.selectionStart() <= position && position < selection.cursor.selectionEnd())
+        if (selection.cursor.selectionStart() <= position
+            && position < selection.cursor.selectionEnd())
             format.merge(selection.format);
     return format;
 }
@@ -90,11 +90,16 @@ void WorkDisplayTest::marks_show_implicit_steps_data()
     QTest::addColumn<QString>("kind"); // wave, dotted or struck
     QTest::addColumn<int>("plain");    // a character without a mark
 
-    QTest::newRow("hex lone digit") << "Text2" << "abc" << 2 << "wave" << 1;
-    QTest::newRow("hex prefix") << "Text2" << "0x1F" << 1 << "dotted" << 2;
-    QTest::newRow("binary blank counts as 0") << "Text3" << "0110 0001" << 4 << "wave" << 3;
-    QTest::newRow("binary remainder ignored") << "Text3" << "0110 0001" << 8 << "struck" << 7;
-    QTest::newRow("dotted above 255") << "Text1" << "1.300" << 3 << "wave" << 0;
+    QTest::newRow("hex lone digit") << "Text2"
+                                    << "abc" << 2 << "wave" << 1;
+    QTest::newRow("hex prefix") << "Text2"
+                                << "0x1F" << 1 << "dotted" << 2;
+    QTest::newRow("binary blank counts as 0") << "Text3"
+                                              << "0110 0001" << 4 << "wave" << 3;
+    QTest::newRow("binary remainder ignored") << "Text3"
+                                              << "0110 0001" << 8 << "struck" << 7;
+    QTest::newRow("dotted above 255") << "Text1"
+                                      << "1.300" << 3 << "wave" << 0;
 }
 
 void WorkDisplayTest::marks_show_implicit_steps()
@@ -233,9 +238,11 @@ void WorkDisplayTest::text_line_shows_codes_and_marks_foreign_characters()
 {
     auto &form = *window->form;
     TypeInto(form.Text5, QStringLiteral("\u00e9\u2603"));
-    QCOMPARE(ToolTipAt(form.Text5, 0), QStringLiteral("windows-1252: \u00e9 = 233 = E9 = 11101001"));
+    QCOMPARE(
+        ToolTipAt(form.Text5, 0), QStringLiteral("windows-1252: \u00e9 = 233 = E9 = 11101001"));
     QCOMPARE(ToolTipAt(form.Text5, 1),
-        QStringLiteral("windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = 00111111"));
+        QStringLiteral(
+            "windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = 00111111"));
     QCOMPARE(FormatAt(form.Text5, 1).underlineStyle(), QTextCharFormat::WaveUnderline);
     QCOMPARE(FormatAt(form.Text5, 0).underlineStyle(), QTextCharFormat::NoUnderline);
 
@@ -256,11 +263,11 @@ void WorkDisplayTest::nothing_written_changes()
         QStringList states;
         const auto record = [&] {
             QString state;
-            for (QWidget *field : {static_cast<QWidget *>(form.Text1), static_cast<QWidget *>(form.Text2),
-                     static_cast<QWidget *>(form.Text3), static_cast<QWidget *>(form.Text4),
-                     static_cast<QWidget *>(form.Text5), static_cast<QWidget *>(form.Text6),
-                     static_cast<QWidget *>(form.Text7), static_cast<QWidget *>(form.Text8),
-                     static_cast<QWidget *>(form.Text9)})
+            for (QWidget *field : {static_cast<QWidget *>(form.Text1),
+                     static_cast<QWidget *>(form.Text2), static_cast<QWidget *>(form.Text3),
+                     static_cast<QWidget *>(form.Text4), static_cast<QWidget *>(form.Text5),
+                     static_cast<QWidget *>(form.Text6), static_cast<QWidget *>(form.Text7),
+                     static_cast<QWidget *>(form.Text8), static_cast<QWidget *>(form.Text9)})
                 state += form.fieldQString(field) + u'|';
             for (QLabel *label : form.findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
                 state += label->text() + u'|';
@@ -269,8 +276,9 @@ void WorkDisplayTest::nothing_written_changes()
             state += form.focusWidget() ? form.focusWidget()->objectName() : QString();
             for (const QString &path : {scratch.iniPath(), scratch.helpPath()}) {
                 QFile file(path);
-                state += file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll().toHex())
-                                                        : QStringLiteral("none");
+                state += file.open(QIODevice::ReadOnly)
+                    ? QString::fromLatin1(file.readAll().toHex())
+                    : QStringLiteral("none");
             }
             states << state;
         };

@@ -62,9 +62,20 @@ expect_clipboard() {
 }
 
 # --- user steps -----------------------------------------------------------------------------
-# Positions are the controls' design positions in twips, 15 twips a pixel.
+# Positions are the controls' design positions in twips. The window is laid out at 15 twips a
+# pixel and then scaled with the screen's device pixel ratio (a larger font DPI makes the whole
+# window larger), so a position is turned into pixels by the width the window really has.
 
-px() { echo $(($1 / 15)); }
+CLIENT_WIDTH_TWIPS=10980 # the main window's design width
+window_width=$((CLIENT_WIDTH_TWIPS / 15))
+px() { echo $(($1 * window_width / CLIENT_WIDTH_TWIPS)); }
+
+# Reads the main window's width in pixels from the X server.
+measure_window() {
+    local WIDTH=""
+    eval "$(xdotool getwindowgeometry --shell "$window" | grep '^WIDTH=')"
+    [ -n "$WIDTH" ] && window_width=$WIDTH
+}
 
 start_numo() {
     "$numo" &
@@ -72,6 +83,7 @@ start_numo() {
     window=$(timeout 20 xdotool search --sync --onlyvisible --class numo | head -n 1)
     [ -n "$window" ]
     xdotool windowfocus --sync "$window"
+    measure_window
 }
 
 # Ends numo as the session manager does at log-out; it saves nothing on exit anyway.
@@ -87,10 +99,6 @@ click_at() {
     xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click 1
 }
 
-double_click_at() {
-    xdotool mousemove --window "$window" "$(px "$1")" "$(px "$2")" click --repeat 2 --delay 60 1
-}
-
 # Centres of the controls used here.
 click_text_line() { click_at 3487 2947; }      # Text5
 click_convert_text() { click_at 7747 2947; }   # Command3
@@ -102,12 +110,18 @@ replace_prefix() {                             # Text7
     xdotool type --delay 30 "$1"
 }
 
-# List items: the lists show their first items from the top; the first item sits just under
-# the list's top edge and each following item one item height lower.
-list_item_y() { echo $((480 + 60 + $1 * ITEM_HEIGHT_TWIPS + ITEM_HEIGHT_TWIPS / 2)); }
-ITEM_HEIGHT_TWIPS=${ITEM_HEIGHT_TWIPS:-210}
-choose_naming_value() { double_click_at 7200 "$(list_item_y "$1")"; } # List1 item 0, 1, 2
-choose_entry_mode() { double_click_at 8900 "$(list_item_y "$1")"; }   # List2 item 0, 1
+# List items are chosen as a keyboard user does: a click on the list's top edge gives it the
+# focus, Home selects the first item, Down moves one item on, Enter runs the list's double-click
+# handler. Nothing depends on how high a row is in the font the window got.
+choose_list_item() { # LEFT (twips) INDEX
+    click_at "$1" 540
+    xdotool key --clearmodifiers Home
+    local i
+    for ((i = 0; i < $2; i++)); do xdotool key --clearmodifiers Down; done
+    xdotool key --clearmodifiers Return
+}
+choose_naming_value() { choose_list_item 7200 "$1"; } # List1 item 0, 1, 2
+choose_entry_mode() { choose_list_item 8900 "$1"; }   # List2 item 0, 1
 
 type_keys() { xdotool type --delay 60 "$1"; }
 

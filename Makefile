@@ -1,46 +1,48 @@
-# Wraps the CMake build; every target first makes sure the dependencies are installed.
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
-FUZZ_BUILD ?= build-fuzz
-JOBS       ?= $(shell nproc)
+# Wraps the CMake presets (CMakePresets.json); every target first makes sure the dependencies
+# are installed.
+JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test bench fuzz sanitize screenshots package clean
+.PHONY: deps configure build run test bench fuzz sanitize format-check screenshots package clean
 
 deps:
 	@scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --preset dev
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset dev -j $(JOBS)
 
 run: build
-	$(BUILD)/app/numo
+	build/app/numo
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
 
 bench: build
-	bench/run-all.sh $(BUILD)
+	bench/run-all.sh build
 
 sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DNUMO_SANITIZE=ON -DNUMO_BENCH=OFF
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMO_FUZZ=ON -DNUMO_BENCH=OFF \
-	    -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target numo_fuzz_targets
-	fuzz/run-all.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run-all.sh build-fuzz/fuzz $(FUZZ_SECONDS)
 
-package: build
-	cd $(BUILD) && cpack --config CPackConfig.cmake
+format-check: deps
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	cd build-package && cpack --config CPackConfig.cmake
 
 screenshots: build
-	scripts/screenshots $(BUILD)/app/numo docs
+	scripts/screenshots build/app/numo docs
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf build build-asan build-fuzz build-package

@@ -1,0 +1,103 @@
+#include "conversion/byte_formats.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <numeric>
+#include <string>
+#include <vector>
+
+namespace numo {
+namespace {
+
+    using Bytes = std::vector<std::uint8_t>;
+    const Bytes kNone;
+    const Bytes kOne{0x0A};
+    const Bytes kFour{140, 0, 255, 255};
+
+    struct FormatCase
+    {
+        ByteFormat format;
+        const char *bytesName;
+        const Bytes &bytes;
+        const char *expected;
+    };
+
+    void PrintTo(const FormatCase &row, std::ostream *out)
+    {
+        *out << ByteFormatName(row.format) << " of " << row.bytesName;
+    }
+
+    class Format : public testing::TestWithParam<FormatCase>
+    {
+    };
+
+    TEST_P(Format, WritesTheBytes)
+    {
+        EXPECT_EQ(FormatBytes(GetParam().format, GetParam().bytes), GetParam().expected);
+    }
+
+    // clang-format off
+    INSTANTIATE_TEST_SUITE_P(Rows, Format, testing::Values(
+        FormatCase{ByteFormat::Hex, "none", kNone, ""},
+        FormatCase{ByteFormat::Hex, "one", kOne, "0A"},
+        FormatCase{ByteFormat::Hex, "four", kFour, "8C00FFFF"},
+        FormatCase{ByteFormat::HexSpaces, "none", kNone, ""},
+        FormatCase{ByteFormat::HexSpaces, "one", kOne, "0A"},
+        FormatCase{ByteFormat::HexSpaces, "four", kFour, "8C 00 FF FF"},
+        FormatCase{ByteFormat::HexColons, "none", kNone, ""},
+        FormatCase{ByteFormat::HexColons, "one", kOne, "0A"},
+        FormatCase{ByteFormat::HexColons, "four", kFour, "8C:00:FF:FF"},
+        FormatCase{ByteFormat::ZeroXList, "none", kNone, ""},
+        FormatCase{ByteFormat::ZeroXList, "one", kOne, "0x0A"},
+        FormatCase{ByteFormat::ZeroXList, "four", kFour, "0x8C, 0x00, 0xFF, 0xFF"},
+        FormatCase{ByteFormat::CArray, "none", kNone, "{ }"},
+        FormatCase{ByteFormat::CArray, "one", kOne, "{ 0x0A }"},
+        FormatCase{ByteFormat::CArray, "four", kFour, "{ 0x8C, 0x00, 0xFF, 0xFF }"},
+        FormatCase{ByteFormat::EscapedString, "none", kNone, ""},
+        FormatCase{ByteFormat::EscapedString, "one", kOne, "\\x0A"},
+        FormatCase{ByteFormat::EscapedString, "four", kFour, "\\x8C\\x00\\xFF\\xFF"},
+        FormatCase{ByteFormat::DottedDecimal, "none", kNone, ""},
+        FormatCase{ByteFormat::DottedDecimal, "one", kOne, "10"},
+        FormatCase{ByteFormat::DottedDecimal, "four", kFour, "140.0.255.255"},
+        FormatCase{ByteFormat::Base64, "none", kNone, ""},
+        FormatCase{ByteFormat::Base64, "one", kOne, "Cg=="},
+        FormatCase{ByteFormat::Base64, "four", kFour, "jAD//w=="}));
+    // clang-format on
+
+    // Runs a shell command with `input` on its standard input and returns what it printed.
+    std::string Pipe(const std::string &command, const std::string &input)
+    {
+        char path[] = "/tmp/numo-base64-XXXXXX";
+        const int fd = mkstemp(path);
+        if (fd < 0)
+            return "mkstemp failed";
+        FILE *file = fdopen(fd, "wb");
+        fwrite(input.data(), 1, input.size(), file);
+        fclose(file);
+        std::string out;
+        if (FILE *pipe = popen((command + " < " + path).c_str(), "r")) {
+            char buffer[4096];
+            for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+                out.append(buffer, n);
+            pclose(pipe);
+        }
+        std::remove(path);
+        return out;
+    }
+
+    // Every byte value, at every position of a three-byte group, and every length of the last
+    // group, against coreutils' encoder and decoder.
+    TEST(Base64, AgreesWithCoreutilsOnEveryByteValue)
+    {
+        for (std::size_t length : {256u, 257u, 258u}) {
+            Bytes bytes(length);
+            std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
+            const std::string raw(bytes.begin(), bytes.end());
+            const std::string ours = ToBase64(bytes);
+            EXPECT_EQ(ours, Pipe("base64 -w 0", raw)) << length << " bytes";
+            EXPECT_EQ(Pipe("base64 -d", ours), raw) << length << " bytes";
+        }
+    }
+
+} // namespace
+} // namespace numo

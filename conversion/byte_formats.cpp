@@ -1,5 +1,7 @@
 #include "conversion/byte_formats.h"
 
+#include <algorithm>
+
 namespace numo {
 
 namespace {
@@ -114,6 +116,26 @@ std::string ToBase64(std::span<const std::uint8_t> bytes)
         out += '=';
     }
     return out;
+}
+
+std::vector<std::uint8_t> BytesTouched(
+    std::span<const TextSpan> spans, std::span<const std::uint8_t> bytes, TextSpan selection)
+{
+    if (selection.begin >= selection.end)
+        return {bytes.begin(), bytes.end()};
+    const auto read = spans.first(std::min(spans.size(), bytes.size()));
+    // Spans are sorted, so the touched ones form one run: from the first that ends after the
+    // selection begins (or, when empty, stands at or after it) to the last that begins before
+    // the selection ends.
+    const auto first = std::partition_point(read.begin(), read.end(), [&](const TextSpan &span) {
+        return span.begin == span.end ? span.begin < selection.begin : span.end <= selection.begin;
+    });
+    const auto last = std::partition_point(
+        first, read.end(), [&](const TextSpan &span) { return span.begin < selection.end; });
+    const auto from = static_cast<std::size_t>(first - read.begin());
+    const auto to = static_cast<std::size_t>(last - read.begin());
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
+        bytes.begin() + static_cast<std::ptrdiff_t>(to)};
 }
 
 std::string FormatBytes(ByteFormat format, std::span<const std::uint8_t> bytes)

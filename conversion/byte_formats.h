@@ -1,9 +1,12 @@
 // Bytes written out in the formats that code and configuration files take, for "Copy as".
 #pragma once
 
+#include "conversion/byte_structure.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace numo {
 
@@ -35,6 +38,13 @@ inline constexpr ByteFormat kByteFormats[] = {ByteFormat::Hex, ByteFormat::HexSp
 [[nodiscard]] std::string ToEscapedString(std::span<const std::uint8_t> bytes);
 [[nodiscard]] std::string ToDottedDecimal(std::span<const std::uint8_t> bytes);
 [[nodiscard]] std::string ToBase64(std::span<const std::uint8_t> bytes);
+
+// The bytes whose characters a selection touches, in order; `spans` holds the span of each of
+// `bytes`, sorted, as a field's reading gives them. A byte with an empty span (a dotted value
+// without digits) is touched when the selection covers the place where it stands. An empty
+// selection touches every byte.
+[[nodiscard]] std::vector<std::uint8_t> BytesTouched(
+    std::span<const TextSpan> spans, std::span<const std::uint8_t> bytes, TextSpan selection);
 
 // The function of a format.
 [[nodiscard]] std::string FormatBytes(ByteFormat format, std::span<const std::uint8_t> bytes);

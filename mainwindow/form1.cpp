@@ -9,6 +9,7 @@
 #include "help/form2.h"
 #include "help/maker.h"
 #include "mainwindow/caption_button.h"
+#include "mainwindow/copy_as_menu.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
@@ -362,6 +363,17 @@ void Form1::connectEvents()
     Text5->installEventFilter(this);
     List1->installEventFilter(this);
     List2->installEventFilter(this);
+
+    // "Copy as" in the context menus of the fields that describe bytes.
+    const std::pair<QPlainTextEdit *, CopyAsMenu::Reader> copyAs[] = {
+        {Text1, {DottedDecimalStructure, DottedDecimalBytes}}, {Text2, {HexStructure, HexBytes}},
+        {Text3, {BinaryStructure, BinaryBytes}}, {Text5, {TextLineStructure, TextLineBytes}}};
+    for (const auto &[box, reader] : copyAs)
+        connect(new CopyAsMenu(box, reader), &CopyAsMenu::copied, this,
+            [this](const QString &text, const QString &format) {
+                if (work)
+                    work->clipboardWritten(text, format);
+            });
 }
 
 // --- the field model ------------------------------------------------------------------------

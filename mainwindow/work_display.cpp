@@ -412,7 +412,7 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
     return format;
 }
 
-void WorkDisplay::clipboardWritten(const QString &text)
+void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
 {
     const auto units = text.size();
     qsizetype lead = 0;
@@ -434,9 +434,10 @@ void WorkDisplay::clipboardWritten(const QString &text)
                       .arg(tr("\u2026 %1 more \u2026").arg(units - kToolTipHead - kToolTipTail));
         add(units - kToolTipTail, units);
     }
+    const QString as = format.isEmpty() ? QString() : tr(" as %1").arg(format);
     const QString heading = units == 0
-        ? tr("Put on the clipboard: nothing (0 characters)")
-        : tr("Put on the clipboard, %1:").arg(CountOf(units, "1 character", "%1 characters"));
+        ? tr("Put on the clipboard%1: nothing (0 characters)").arg(as)
+        : tr("Put on the clipboard%1, %2:").arg(as, CountOf(units, "1 character", "%1 characters"));
     form.Text6->setToolTip(QStringLiteral("<p style='white-space:pre'>%1<br>%2</p>")
                                .arg(heading.toHtmlEscaped(), marked));
 }

@@ -44,10 +44,10 @@ public:
     ~WorkDisplay() override; // takes back every format, colour and tool tip it set
 
     // The window calls these: a box's text changed (pushed or edited), a user event or edit is
-    // over, a text went to the clipboard.
+    // over, a text went to the clipboard (as a named format of "Copy as", or as the naming scheme).
     void fieldChanged(const QWidget *box);
     void refresh();
-    void clipboardWritten(const QString &text);
+    void clipboardWritten(const QString &text, const QString &format = {});
 
     // Whether a box's caption is shown as out of step, and the tool tip saying why.
     [[nodiscard]] bool isStale(const QPlainTextEdit *box) const;

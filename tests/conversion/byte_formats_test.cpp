@@ -99,5 +99,50 @@ namespace {
         }
     }
 
+    // "8C-00-FF-FF" as the hexadecimal reading gives it, and "1..3" as the dotted one does:
+    // an empty span stands for the value between the two dots.
+    struct SelectionCase
+    {
+        const char *name;
+        std::vector<TextSpan> spans;
+        TextSpan selection;
+        Bytes expected;
+    };
+
+    void PrintTo(const SelectionCase &row, std::ostream *out)
+    {
+        *out << row.name;
+    }
+
+    class Selection : public testing::TestWithParam<SelectionCase>
+    {
+    };
+
+    TEST_P(Selection, TakesTheBytesItTouches)
+    {
+        const Bytes bytes{1, 2, 3, 4};
+        const auto &row = GetParam();
+        EXPECT_EQ(BytesTouched(row.spans,
+                      Bytes(bytes.begin(), bytes.begin() + static_cast<long>(row.spans.size())),
+                      row.selection),
+            row.expected);
+    }
+
+    const std::vector<TextSpan> kHexSpans{{0, 2}, {3, 5}, {6, 8}, {9, 11}};
+    const std::vector<TextSpan> kDottedSpans{{0, 1}, {2, 2}, {3, 4}};
+
+    // clang-format off
+    INSTANTIATE_TEST_SUITE_P(Rows, Selection, testing::Values(
+        SelectionCase{"no selection takes all", kHexSpans, {5, 5}, {1, 2, 3, 4}},
+        SelectionCase{"inside one byte", kHexSpans, {3, 4}, {2}},
+        SelectionCase{"a separator only", kHexSpans, {2, 3}, {}},
+        SelectionCase{"last character of one to first of the next", kHexSpans, {4, 7}, {2, 3}},
+        SelectionCase{"to the end", kHexSpans, {10, 11}, {4}},
+        SelectionCase{"everything", kHexSpans, {0, 11}, {1, 2, 3, 4}},
+        SelectionCase{"across an empty value", kDottedSpans, {1, 3}, {2}},
+        SelectionCase{"from an empty value", kDottedSpans, {2, 4}, {2, 3}},
+        SelectionCase{"up to an empty value", kDottedSpans, {0, 2}, {1}}));
+    // clang-format on
+
 } // namespace
 } // namespace numo

@@ -58,6 +58,13 @@ click_save_configuration
 wait_for 10 "settings file with the saved values" \
     file_has_lines "$ini" "p" ".gif" "Hex Value" "Single Key" ""
 
+step="copy as: the hexadecimal field's bytes as a C array from its context menu"
+click_at 3487 6187 # Text2
+xdotool key --clearmodifiers ctrl+a
+type_keys "8C 00 FF FF"
+xdotool key --clearmodifiers Menu a Down Down Down Down Return # Copy as, the fifth entry
+expect_clipboard "{ 0x8C, 0x00, 0xFF, 0xFF }"
+
 step="help: search a word with Enter and see it marked"
 open_help
 search_help "binary"

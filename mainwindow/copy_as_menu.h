@@ -1,0 +1,50 @@
+// "Copy as" in the context menu of a number field or the text line: the bytes the field
+// describes, or those its selection touches, put on the clipboard in one of the byte formats.
+// Nothing here changes a field, a caption or a file; only the clipboard, on the user's choice.
+#pragma once
+
+#include "conversion/byte_structure.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string_view>
+
+class QMenu;
+class QPlainTextEdit;
+class QPoint;
+
+namespace numo {
+
+class CopyAsMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A field's reading: where each byte sits and which bytes they are.
+    struct Reader
+    {
+        ByteStructure (*structure)(std::u16string_view text);
+        std::vector<std::uint8_t> (*bytes)(std::u16string_view text);
+    };
+
+    // Takes over the box's context menu: the standard entries, then the "Copy as" submenu.
+    CopyAsMenu(QPlainTextEdit *box, Reader reader);
+
+signals:
+    // A format went to the clipboard: its text and the entry's name.
+    void copied(const QString &text, const QString &format);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showMenu(const QPoint &position);
+    // The submenu for the box as it is now; its entries are disabled when the box holds no byte.
+    void addSubmenu(QMenu &menu);
+
+    QPlainTextEdit *box;
+    Reader reader;
+};
+
+} // namespace numo

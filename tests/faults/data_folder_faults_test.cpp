@@ -23,6 +23,7 @@ namespace {
 
 enum class Fault {
     None,
+    MissingFolder, // the first run: created at the start
     NoParentFolder,
     FileForFolder,
     ReadOnlyFolder,
@@ -135,6 +136,7 @@ void DataFolderFaultsTest::faults_lose_nothing_and_are_reported_data()
     QTest::addColumn<bool>("saveFails");
 
     QTest::newRow("sound folder") << Fault::None << false << false;
+    QTest::newRow("folder missing") << Fault::MissingFolder << false << false;
     QTest::newRow("parent folder missing") << Fault::NoParentFolder << true << true;
     QTest::newRow("file where the folder should be") << Fault::FileForFolder << true << true;
     QTest::newRow("read-only folder") << Fault::ReadOnlyFolder << true << true;
@@ -165,7 +167,7 @@ void DataFolderFaultsTest::faults_lose_nothing_and_are_reported()
 
     if (fault == Fault::FileForFolder) {
         WriteBytes(folder, kFileInPlace);
-    } else if (fault != Fault::NoParentFolder) {
+    } else if (fault != Fault::NoParentFolder && fault != Fault::MissingFolder) {
         QVERIFY(QDir().mkdir(folder));
         WriteBytes(ini, iniBefore = kOldSettings);
         if (fault == Fault::SettingsIsFolder) {
@@ -217,7 +219,9 @@ void DataFolderFaultsTest::faults_lose_nothing_and_are_reported()
     } else {
         QVERIFY(!Shown(*form));
         QVERIFY(!save->isEnabled());
-        iniBefore = kNewSettings;
+        // Without a settings file to read, the list values saved are empty.
+        iniBefore = fault == Fault::MissingFolder ? QByteArray("new\r\n.gif\r\n\r\n\r\n\r\n")
+                                                  : kNewSettings;
     }
 
     QVERIFY(form->isVisible());

@@ -20,7 +20,7 @@ if [ -z "${NUMO_FAULTS_NS:-}" ] && unshare -m --propagation private true 2>/dev/
     exec unshare -m --propagation private "$0" "$@"
 fi
 
-# shellcheck source=../e2e/x11_session.sh
+# shellcheck source-path=SCRIPTDIR source=../e2e/x11_session.sh
 source "$(dirname "$(readlink -f "$0")")/../e2e/x11_session.sh"
 enter_own_display "$numo" "$shots"
 use_private_home

@@ -1,3 +1,4 @@
+// The messages are QMessageBoxes owned by the window, so they close with it.
 #include "mainwindow/save_report.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,8 @@ QString StoredAsQuestionMarksNote(const QString &path, std::u16string_view chara
                          QString::number(code, 16).toUpper().rightJustified(4, u'0'));
     }
     return QCoreApplication::translate("numo::Form1",
-        "The settings were saved to %1, but its code page has no place for these characters, "
-        "so each was stored as \"?\" and will come back as \"?\" at the next start: %2")
+        "The settings were saved to %1, but its code page (Windows-1252) has no place for these "
+        "characters: each was stored as \"?\" and will read back as \"?\" at the next start. %2")
         .arg(QDir::toNativeSeparators(path), named.join(QStringLiteral(", ")));
 }
 

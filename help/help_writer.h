@@ -1,13 +1,20 @@
-// Writes the help text file that the help window shows.
+// Writes the help text file that the help window shows, and replaces the program's data files
+// whole.
 #pragma once
+
+#include <string_view>
 
 class QString;
 
 namespace numo {
 
-// Replaces the file at `path` whole with the help text (written to a temporary file first and
-// then put in place). Returns false, with the reason in `error` when given, if it could not be
-// written; the previous file then stays as it was.
+// Replaces the file at `path` with exactly `bytes`, or leaves it as it was and returns false with
+// the reason in `error` (when given). The bytes go to a temporary file beside it that is renamed
+// into place only after every byte has reached the disk. A file or folder whose owner has taken
+// away the write permission is kept, for every user.
+bool ReplaceFileWhole(const QString &path, std::string_view bytes, QString *error = nullptr);
+
+// Replaces the file at `path` whole with the help text, as ReplaceFileWhole does.
 bool WriteHelpFile(const QString &path, QString *error = nullptr);
 
 } // namespace numo

@@ -10,6 +10,7 @@
 #include "help/maker.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/copy_as_menu.h"
+#include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
@@ -641,26 +642,23 @@ void Form1::Command7_Click()
     Command7->setEnabled(false);
     const QString path = folder + QStringLiteral("/numo2.ini");
     QString reason;
-    if (!WriteSettingsFile(
-            path, {fieldText(Text7), fieldText(Text8), namingValue, entryMode, {}}, &reason)) {
+    std::u16string unstorable;
+    if (!WriteSettingsFile(path, {fieldText(Text7), fieldText(Text8), namingValue, entryMode, {}},
+            &reason, &unstorable)) {
         // Left disabled, the button would claim that everything is saved.
         Command7->setEnabled(true);
         reportSaveFailure(path, reason);
+    } else if (!unstorable.empty()) {
+        ShowFileMessage(this, lastSaveWarning, QMessageBox::Information, tr("Save Configuration"),
+            StoredAsQuestionMarksNote(path, unstorable));
     }
 }
 
 void Form1::reportSaveFailure(const QString &path, const QString &reason)
 {
-    if (lastSaveWarning)
-        lastSaveWarning->close();
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Save Configuration"),
-        tr("The settings could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), reason),
-        QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("saveWarning"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal); // the window stays usable; tests are not blocked
-    box->show();
-    lastSaveWarning = box;
+    ShowFileMessage(this, lastSaveWarning, QMessageBox::Warning, tr("Save Configuration"),
+        tr("The settings could not be saved to %1: %2")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 QMessageBox *Form1::saveWarning() const

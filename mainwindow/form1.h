@@ -81,7 +81,8 @@ public:
     [[nodiscard]] QString dataFolder() const { return folder; }
     [[nodiscard]] QString helpTitle() const { return recordedHelpTitle; }
     [[nodiscard]] Form2 *helpWindow() const;
-    // The warning of the last failed save while it is open; null otherwise.
+    // The message about the data files while it is open (a failed save, a help file not written,
+    // characters saved as "?"); null otherwise.
     [[nodiscard]] QMessageBox *saveWarning() const;
 
     // Window-level state.

@@ -1,9 +1,9 @@
 #include "mainwindow/settings_file.h"
 
 #include "conversion/code_page.h"
+#include "help/help_writer.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace numo {
 
@@ -16,6 +16,22 @@ namespace {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         return BytesToText(line);
+    }
+
+    // Adds to `found` each character of `line` outside the code page that it does not hold yet.
+    void AddUnstorable(std::u16string_view line, std::u16string &found)
+    {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (IsInCodePage(line[i]))
+                continue;
+            const bool pair = i + 1 < line.size() && QChar::isHighSurrogate(line[i])
+                && QChar::isLowSurrogate(line[i + 1]);
+            const auto character = line.substr(i, pair ? 2 : 1);
+            if (pair)
+                ++i;
+            if (found.find(character) == std::u16string::npos)
+                found += character;
+        }
     }
 
 } // namespace
@@ -48,22 +64,17 @@ std::vector<std::u16string> ReadSettingsLines(const QString &path, std::size_t m
     return lines;
 }
 
-bool WriteSettingsFile(
-    const QString &path, const std::vector<std::u16string> &lines, QString *error)
+bool WriteSettingsFile(const QString &path, const std::vector<std::u16string> &lines,
+    QString *error, std::u16string *unstorable)
 {
     std::string bytes;
     for (const auto &line : lines) {
         bytes += TextToBytes(line);
         bytes += "\r\n";
+        if (unstorable)
+            AddUnstorable(line, *unstorable);
     }
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly)
-        && file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            == static_cast<qint64>(bytes.size())
-        && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return ReplaceFileWhole(path, bytes, error);
 }
 
 } // namespace numo

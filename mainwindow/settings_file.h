@@ -23,9 +23,11 @@ namespace numo {
     const QString &path, std::size_t maxLines);
 
 // Writes every line followed by CR LF, through the code page, to a temporary file that then
-// replaces the file at `path`; a failed save leaves the previous file whole. Returns false with
-// the reason in `error` (when given) on failure.
-bool WriteSettingsFile(
-    const QString &path, const std::vector<std::u16string> &lines, QString *error = nullptr);
+// replaces the file at `path` (ReplaceFileWhole); a failed save leaves the previous file whole.
+// Returns false with the reason in `error` (when given) on failure. `unstorable` (when given)
+// receives the characters that the code page cannot store and that went to the file as "?",
+// each once, in order of first appearance, a surrogate pair as the one character it encodes.
+bool WriteSettingsFile(const QString &path, const std::vector<std::u16string> &lines,
+    QString *error = nullptr, std::u16string *unstorable = nullptr);
 
 } // namespace numo

@@ -3,6 +3,7 @@
 #include "help/maker.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
 
 #include <QDir>
@@ -38,8 +39,15 @@ void Form1::Form_Load()
     setWindowTitle(QStringLiteral("Numo Number Converter by   %1  %2")
                        .arg(QLatin1String(maker::kWeb), QLatin1String(maker::kReleaseDate)));
     recordedHelpTitle = windowTitle();
-    // A help file that cannot be written leaves the help window empty; start-up completes.
-    static_cast<void>(WriteHelpFile(folder + QStringLiteral("/numo2.txt")));
+    // A help file that cannot be written keeps what it held before (nothing, when it is missing)
+    // and is reported like a failed save; start-up completes.
+    const QString helpPath = folder + QStringLiteral("/numo2.txt");
+    QString reason;
+    if (!WriteHelpFile(helpPath, &reason)) {
+        ShowFileMessage(this, lastSaveWarning, QMessageBox::Warning, tr("Help"),
+            tr("The help text could not be written to %1: %2")
+                .arg(QDir::toNativeSeparators(helpPath), reason));
+    }
 }
 
 void Form1::EnsureDataFolder()

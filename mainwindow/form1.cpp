@@ -12,6 +12,7 @@
 #include "mainwindow/copy_as_menu.h"
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
+#include "mainwindow/standard_keys.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 
@@ -186,6 +187,7 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
     setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
     createControls();
     connectEvents();
+    new StandardKeys(*this);
     setFont(ChooseWindowFont(*this));
     Form_Load();
     Text5->setFocus();

@@ -183,7 +183,8 @@ void WindowTest::each_control_as_designed()
     QCOMPARE(node->text(QAccessible::Name),
         design.accessibleName ? QString::fromLatin1(design.accessibleName) : caption);
     QCOMPARE(node->role(), design.role);
-    QCOMPARE(node->text(QAccessible::Description), control->toolTip());
+    // The tool tip, then the control's keys, if it has any.
+    QVERIFY(node->text(QAccessible::Description).startsWith(control->toolTip()));
     // Reachable from the window's node, as a screen reader walks the tree.
     QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window->form.get());
     QVERIFY(root->indexOfChild(node) >= 0);

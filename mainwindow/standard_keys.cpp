@@ -1,0 +1,81 @@
+#include "mainwindow/standard_keys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QShortcut>
+
+namespace numo {
+
+namespace {
+
+    // Each field whose Ctrl+Enter presses a button.
+    struct FieldButton
+    {
+        const char *field;
+        const char *button;
+        const char *where; // the field, as the button's hint names it
+    };
+    constexpr FieldButton kFieldButtons[] = {
+        {"Text1", "Command1", "the decimal field"},
+        {"Text2", "Command4", "the hexadecimal field"},
+        {"Text3", "Command6", "the binary field"},
+        {"Text4", "Command2", "the large decimal field"},
+        {"Text5", "Command3", "the text line, in String mode"},
+    };
+
+    bool IsCtrlEnter(const QKeyEvent &key)
+    {
+        return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+            && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    }
+
+    // Appends a key's hint to a control's accessible description. The tool tips are part of the
+    // window's design and stay exactly as they are.
+    void Describe(QWidget *control, const QString &hint)
+    {
+        const QString now = control->accessibleDescription();
+        control->setAccessibleDescription(
+            now.isEmpty() ? hint : now + QStringLiteral(" (") + hint + u')');
+    }
+
+} // namespace
+
+StandardKeys::StandardKeys(QWidget &mainWindow) : QObject(&mainWindow), window(mainWindow)
+{
+    auto *help = window.findChild<QAbstractButton *>(QStringLiteral("Command8"));
+    connect(new QShortcut(QKeySequence::HelpContents, &window), &QShortcut::activated, help,
+        &QAbstractButton::click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &window), &QShortcut::activated,
+        &window, &QWidget::close);
+    Describe(help, QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText));
+
+    for (const auto &[fieldName, buttonName, where] : kFieldButtons) {
+        auto *field = window.findChild<QWidget *>(QString::fromLatin1(fieldName));
+        auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName));
+        field->installEventFilter(this);
+        Describe(field, tr("Ctrl+Enter: %1").arg(button->text().simplified()));
+        Describe(button, tr("Ctrl+Enter in %1").arg(QLatin1String(where)));
+    }
+}
+
+bool StandardKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !IsCtrlEnter(*static_cast<QKeyEvent *>(event)))
+        return QObject::eventFilter(watched, event);
+    for (const auto &[fieldName, buttonName, where] : kFieldButtons) {
+        if (watched->objectName() != QLatin1String(fieldName))
+            continue;
+        if (watched->objectName() == u"Text5") {
+            const auto *mode = window.findChild<QListWidget *>(QStringLiteral("List2"));
+            const auto chosen = mode->selectedItems();
+            if (chosen.isEmpty() || chosen.first()->text() != u"String")
+                return false; // single key mode: the key goes on as before
+        }
+        window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName))->click();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace numo

@@ -1,6 +1,7 @@
 #include "mainwindow/copy_as_menu.h"
 
 #include "conversion/byte_formats.h"
+#include "mainwindow/field_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,38 +15,6 @@ namespace numo {
 
 namespace {
 
-    // The box's text as the field holds it (line breaks as CR LF), with the selection's ends
-    // moved from document positions to positions in that text.
-    struct FieldSelection
-    {
-        std::u16string text;
-        TextSpan selection;
-    };
-
-    FieldSelection ReadSelection(const QPlainTextEdit &box)
-    {
-        const QString raw = box.document()->toRawText();
-        const QTextCursor cursor = box.textCursor();
-        const auto start = static_cast<qsizetype>(cursor.selectionStart());
-        const auto end = static_cast<qsizetype>(cursor.selectionEnd());
-        FieldSelection out;
-        out.text.reserve(static_cast<std::size_t>(raw.size()));
-        for (qsizetype i = 0; i <= raw.size(); ++i) {
-            if (i == start)
-                out.selection.begin = out.text.size();
-            if (i == end)
-                out.selection.end = out.text.size();
-            if (i == raw.size())
-                break;
-            const QChar ch = raw.at(i);
-            if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
-                out.text += u"\r\n";
-            else
-                out.text += ch.unicode();
-        }
-        return out;
-    }
-
     // An example of each format, for its tool tip.
     QString Example(ByteFormat format)
     {
@@ -56,7 +25,7 @@ namespace {
 
 } // namespace
 
-CopyAsMenu::CopyAsMenu(QPlainTextEdit *textBox, Reader fieldReader)
+CopyAsMenu::CopyAsMenu(FieldBox *textBox, Reader fieldReader)
     : QObject(textBox), box(textBox), reader(fieldReader)
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -79,29 +48,30 @@ bool CopyAsMenu::eventFilter(QObject *watched, QEvent *event)
 
 void CopyAsMenu::addSubmenu(QMenu &menu)
 {
-    const FieldSelection field = ReadSelection(*box);
-    const ByteStructure structure = reader.structure(field.text);
-    const std::vector<std::uint8_t> all = reader.bytes(field.text);
+    const std::u16string &text = box->fieldText();
+    const QTextCursor cursor = box->textCursor();
+    const TextSpan selection{
+        box->toField(cursor.selectionStart()), box->toField(cursor.selectionEnd())};
     const auto bytes = std::make_shared<const std::vector<std::uint8_t>>(
-        BytesTouched(structure.bytes, all, field.selection));
+        BytesTouched(reader.structure(text).bytes, reader.bytes(text), selection));
 
     menu.addSeparator();
     QMenu *sub = menu.addMenu(tr("Copy &as"));
     sub->menuAction()->setObjectName(QStringLiteral("CopyAs"));
     sub->setAccessibleName(tr("Copy as"));
     sub->setToolTipsVisible(true);
-    const bool selection = field.selection.begin < field.selection.end;
-    sub->menuAction()->setToolTip(selection ? tr("Copy the bytes the selection touches")
-                                            : tr("Copy every byte of the field"));
+    sub->menuAction()->setToolTip(selection.begin < selection.end
+            ? tr("Copy the bytes the selection touches")
+            : tr("Copy every byte of the field"));
     for (const ByteFormat format : kByteFormats) {
         const QString name = QString::fromLatin1(ByteFormatName(format));
         QAction *entry = sub->addAction(name);
         entry->setToolTip(Example(format));
         entry->setEnabled(!bytes->empty());
         connect(entry, &QAction::triggered, this, [this, format, name, bytes] {
-            const QString text = QString::fromStdString(FormatBytes(format, *bytes));
-            QApplication::clipboard()->setText(text);
-            emit copied(text, name);
+            const QString copy = QString::fromStdString(FormatBytes(format, *bytes));
+            QApplication::clipboard()->setText(copy);
+            emit copied(copy, name);
         });
     }
 }

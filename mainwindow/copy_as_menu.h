@@ -11,10 +11,11 @@
 #include <string_view>
 
 class QMenu;
-class QPlainTextEdit;
 class QPoint;
 
 namespace numo {
+
+class FieldBox;
 
 class CopyAsMenu : public QObject
 {
@@ -29,7 +30,7 @@ public:
     };
 
     // Takes over the box's context menu: the standard entries, then the "Copy as" submenu.
-    CopyAsMenu(QPlainTextEdit *box, Reader reader);
+    CopyAsMenu(FieldBox *box, Reader reader);
 
 signals:
     // A format went to the clipboard: its text and the entry's name.
@@ -43,7 +44,7 @@ private:
     // The submenu for the box as it is now; its entries are disabled when the box holds no byte.
     void addSubmenu(QMenu &menu);
 
-    QPlainTextEdit *box;
+    FieldBox *box;
     Reader reader;
 };
 

@@ -10,6 +10,7 @@
 #include "help/maker.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/copy_as_menu.h"
+#include "mainwindow/field_box.h"
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/standard_keys.h"
@@ -126,22 +127,6 @@ namespace {
         return QString::fromStdU16String(text);
     }
 
-    // A multi-line box's text with its line breaks as CR LF. The raw text keeps no-break spaces and
-    // every other character as the document holds it; paragraph and line separators are the breaks.
-    std::u16string PlainTextOf(const QPlainTextEdit &box)
-    {
-        const QString raw = box.document()->toRawText();
-        std::u16string text;
-        text.reserve(static_cast<std::size_t>(raw.size()));
-        for (const QChar ch : raw) {
-            if (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator)
-                text += u"\r\n";
-            else
-                text += ch.unicode();
-        }
-        return text;
-    }
-
     // Blanks around the number are allowed and the user's digit grouping is accepted; the C
     // locale is the second chance for a number typed the way programs write numbers.
     bool ReadNumber(const QString &text, double &number)
@@ -225,7 +210,7 @@ Form1::~Form1()
 void Form1::createControls()
 {
     const auto textBox = [this](const char *name) {
-        auto *box = new QPlainTextEdit(this);
+        auto *box = new FieldBox(this);
         box->setObjectName(QString::fromLatin1(name));
         // Breaking anywhere keeps the layout of a huge single line linear in its length.
         box->setWordWrapMode(QTextOption::WrapAnywhere);
@@ -368,7 +353,7 @@ void Form1::connectEvents()
     List2->installEventFilter(this);
 
     // "Copy as" in the context menus of the fields that describe bytes.
-    const std::pair<QPlainTextEdit *, CopyAsMenu::Reader> copyAs[] = {
+    const std::pair<FieldBox *, CopyAsMenu::Reader> copyAs[] = {
         {Text1, {DottedDecimalStructure, DottedDecimalBytes}}, {Text2, {HexStructure, HexBytes}},
         {Text3, {BinaryStructure, BinaryBytes}}, {Text5, {TextLineStructure, TextLineBytes}}};
     for (const auto &[box, reader] : copyAs)
@@ -394,8 +379,8 @@ std::u16string Form1::fieldText(const QWidget *textBox) const
 {
     auto &field = fields[fieldIndex(textBox)];
     if (field.userEdited) {
-        if (const auto *box = qobject_cast<const QPlainTextEdit *>(field.widget))
-            field.text = PlainTextOf(*box);
+        if (const auto *box = qobject_cast<const FieldBox *>(field.widget))
+            field.text = box->fieldText();
         else
             field.text = static_cast<const QLineEdit *>(field.widget)->text().toStdU16String();
         field.userEdited = false;
@@ -413,8 +398,8 @@ std::u16string Form1::displayedText(const QWidget *textBox) const
     const auto &field = fields[fieldIndex(textBox)];
     if (!field.userEdited)
         return field.text;
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field.widget))
-        return PlainTextOf(*box);
+    if (const auto *box = qobject_cast<const FieldBox *>(field.widget))
+        return box->fieldText();
     return static_cast<const QLineEdit *>(field.widget)->text().toStdU16String();
 }
 
@@ -442,8 +427,8 @@ void Form1::pushFieldsToWidgets()
             continue;
         if (work)
             work->fieldChanged(field.widget);
-        if (auto *box = qobject_cast<QPlainTextEdit *>(field.widget))
-            box->setPlainText(ToQString(field.text));
+        if (auto *box = qobject_cast<FieldBox *>(field.widget))
+            box->setFieldText(field.text);
         else
             static_cast<QLineEdit *>(field.widget)->setText(ToQString(field.text));
         field.widgetBehind = false;

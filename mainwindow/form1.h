@@ -8,6 +8,7 @@
 #pragma once
 
 #include "conversion/bit_tables.h"
+#include "mainwindow/field_box.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -30,6 +31,7 @@ class QPushButton;
 namespace numo {
 
 class CaptionButton;
+
 class Form2;
 class WorkDisplay;
 
@@ -94,16 +96,16 @@ public:
     std::u16string entryMode;
 
     // Controls in tab order, each with its role.
-    QPlainTextEdit *Text5 = nullptr;   // text line
-    QPlainTextEdit *Text1 = nullptr;   // dotted decimal
+    FieldBox *Text5 = nullptr;         // text line
+    FieldBox *Text1 = nullptr;         // dotted decimal
     CaptionButton *Command1 = nullptr; // "Convert to Hex and Bin"
-    QPlainTextEdit *Text2 = nullptr;   // hexadecimal
+    FieldBox *Text2 = nullptr;         // hexadecimal
     QLabel *Label1 = nullptr;          // caption of Text1
     QLabel *Label2 = nullptr;          // caption of Text2
-    QPlainTextEdit *Text3 = nullptr;   // binary
+    FieldBox *Text3 = nullptr;         // binary
     QLabel *Label3 = nullptr;          // caption of Text3, or the count of decoded bytes
     CaptionButton *Command2 = nullptr; // "Convert to bytes"
-    QPlainTextEdit *Text4 = nullptr;   // large decimal
+    FieldBox *Text4 = nullptr;         // large decimal
     QLabel *Label4 = nullptr;          // caption of Text4
     CaptionButton *Command3 = nullptr; // "Convert Text to ASCII"
     QLabel *Label5 = nullptr;          // caption of Text5

@@ -1,6 +1,7 @@
 #include "mainwindow/work_display.h"
 
 #include "conversion/code_page.h"
+#include "mainwindow/field_box.h"
 #include "mainwindow/form1.h"
 
 #include <QApplication>
@@ -209,11 +210,6 @@ void WorkDisplay::readField(Field &field)
             break;
         }
     }
-    // The document holds a CR LF pair as one break.
-    field.droppedLineFeeds.clear();
-    for (std::size_t i = 1; i < field.text.size(); ++i)
-        if (field.text[i] == u'\n' && field.text[i - 1] == u'\r')
-            field.droppedLineFeeds.push_back(i);
 }
 
 void WorkDisplay::compareFields()
@@ -347,14 +343,13 @@ void WorkDisplay::updateFormats(Field &field)
         for (; mark != marks.end() && mark->span.begin < end; ++mark)
             paint(mark->span.begin, mark->span.end, CueOf(mark->kind));
 
-        auto dropped =
-            std::lower_bound(field.droppedLineFeeds.begin(), field.droppedLineFeeds.end(), begin);
-        int position = modelToDocument(field, begin);
+        int next = modelToDocument(field, begin);
         for (std::size_t i = begin; i < end; ++i) {
-            if (dropped != field.droppedLineFeeds.end() && *dropped == i) {
-                ++dropped;
+            // The LF of a CR LF pair shares the document's one break with its CR.
+            const int position = next;
+            next = modelToDocument(field, i + 1);
+            if (next == position)
                 continue;
-            }
             const std::uint8_t cue = cues[i - begin];
             if (cue != 0) {
                 if (!runs.empty() && runs.back().end == position && runs.back().cues == cue)
@@ -362,7 +357,6 @@ void WorkDisplay::updateFormats(Field &field)
                 else
                     runs.push_back({position, position + 1, cue});
             }
-            ++position;
         }
     }
     if (runs == field.shown)
@@ -468,28 +462,13 @@ WorkDisplay::Field *WorkDisplay::fieldOf(const QObject *object)
 
 std::size_t WorkDisplay::documentToModel(const Field &field, int position) const
 {
-    const auto d = static_cast<std::size_t>(std::max(position, 0));
-    // The i-th dropped LF lies before model position m(d) when its CR's document position,
-    // dropped[i] - 1 - i, is before d; that position grows with i.
-    const auto &dropped = field.droppedLineFeeds;
-    std::size_t low = 0;
-    std::size_t high = dropped.size();
-    while (low < high) {
-        const std::size_t mid = (low + high) / 2;
-        if (dropped[mid] - mid <= d)
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    return std::min(d + low, field.text.size());
+    return std::min(static_cast<const FieldBox *>(field.box)->toField(std::max(position, 0)),
+        field.text.size());
 }
 
 int WorkDisplay::modelToDocument(const Field &field, std::size_t position) const
 {
-    const auto &dropped = field.droppedLineFeeds;
-    const auto before =
-        std::lower_bound(dropped.begin(), dropped.end(), position) - dropped.begin();
-    return static_cast<int>(position - static_cast<std::size_t>(before));
+    return static_cast<const FieldBox *>(field.box)->toDocument(position);
 }
 
 std::optional<std::size_t> WorkDisplay::byteAtDocument(

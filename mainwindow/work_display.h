@@ -80,8 +80,7 @@ private:
         bool dirty = true;
         ByteStructure structure;
         std::vector<std::uint8_t> bytes;
-        std::vector<std::size_t> droppedLineFeeds; // LFs of CR LF pairs: one document break
-        std::uint64_t serial = 0;                  // when the text last changed
+        std::uint64_t serial = 0; // when the text last changed
         bool stale = false;
         QString captionToolTip;
         QString captionDescription;

@@ -1,0 +1,264 @@
+#include "mainwindow/field_box.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace numo {
+
+namespace {
+
+    // Set on a block that continues the block before it: the break between them is a cut.
+    constexpr int kContinues = QTextFormat::UserProperty + 1;
+
+    // The characters setPlainText takes as a line break; a CR LF pair is one break.
+    bool IsBreak(char16_t ch)
+    {
+        return ch == u'\n' || ch == u'\r' || ch == 0x2029 || ch == 0xFDD0 || ch == 0xFDD1;
+    }
+
+    bool IsSeparator(char16_t ch)
+    {
+        return ch == u' ' || ch == u'-' || ch == u':' || ch == u'.' || ch == u',';
+    }
+
+    // Where to cut a run [from, to) that is longer than the limit: after a separator near the
+    // limit where there is one, so that a cut falls between bytes; never inside a surrogate pair.
+    std::size_t CutAt(const std::u16string &text, std::size_t from)
+    {
+        const std::size_t limit = from + static_cast<std::size_t>(FieldBox::kBlockLimit);
+        for (std::size_t at = limit; at > limit - 64; --at)
+            if (IsSeparator(text[at - 1]))
+                return at;
+        return QChar::isLowSurrogate(text[limit]) ? limit - 1 : limit;
+    }
+
+    QStringView Slice(const std::u16string &text, std::size_t from, std::size_t to)
+    {
+        return QStringView(text.data() + from, static_cast<qsizetype>(to - from));
+    }
+
+    QTextBlockFormat CutFormat(bool continues)
+    {
+        QTextBlockFormat format;
+        if (continues)
+            format.setProperty(kContinues, true);
+        return format;
+    }
+
+} // namespace
+
+FieldBox::FieldBox(QWidget *parent) : QPlainTextEdit(parent) { }
+
+const std::u16string &FieldBox::fieldText() const
+{
+    readIfEdited();
+    return text;
+}
+
+void FieldBox::readIfEdited() const
+{
+    if (readRevision != document()->revision())
+        readDocument();
+}
+
+void FieldBox::setFieldText(const std::u16string &fieldText)
+{
+    std::vector<Sync> newSyncs{{0, 0}};
+    std::vector<int> continuing; // numbers of the blocks that continue the one before
+    QString shown;
+    shown.reserve(static_cast<qsizetype>(fieldText.size() + fieldText.size() / kBlockLimit + 1));
+    int block = 0;
+    for (std::size_t i = 0, n = fieldText.size();;) {
+        std::size_t end = i;
+        while (end < n && !IsBreak(fieldText[end]))
+            ++end;
+        while (end - i > static_cast<std::size_t>(kBlockLimit)) {
+            const std::size_t at = CutAt(fieldText, i);
+            shown += Slice(fieldText, i, at);
+            shown += u'\n';
+            continuing.push_back(++block);
+            newSyncs.push_back({static_cast<int>(shown.size()), at});
+            i = at;
+        }
+        shown += Slice(fieldText, i, end);
+        if (end == n)
+            break;
+        shown += u'\n';
+        ++block;
+        if (fieldText[end] == u'\r' && end + 1 < n && fieldText[end + 1] == u'\n') {
+            newSyncs.push_back({static_cast<int>(shown.size()), end + 2}); // CR LF: one break
+            i = end + 2;
+        } else {
+            i = end + 1;
+        }
+    }
+    setPlainText(shown);
+    if (!continuing.empty()) {
+        // Marking the cuts is no edit of the user's: no signal, no undo step.
+        const QSignalBlocker quiet(document());
+        document()->setUndoRedoEnabled(false);
+        QTextCursor cursor(document());
+        for (const int number : continuing) {
+            cursor.setPosition(document()->findBlockByNumber(number).position());
+            cursor.setBlockFormat(CutFormat(true));
+        }
+        document()->setUndoRedoEnabled(true);
+    }
+    text = fieldText;
+    syncs = std::move(newSyncs);
+    readRevision = document()->revision();
+}
+
+bool FieldBox::cutBefore(const QTextBlock &block) const
+{
+    return block.isValid() && block.blockFormat().boolProperty(kContinues);
+}
+
+void FieldBox::readDocument() const
+{
+    text.clear();
+    syncs.assign(1, Sync{0, 0});
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin() && !cutBefore(block)) {
+            text += u"\r\n";
+            syncs.push_back({block.position(), text.size()});
+        } else if (block != document()->begin()) {
+            syncs.push_back({block.position(), text.size()});
+        }
+        const QString line = block.text();
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line.at(i) == QChar::LineSeparator) { // Shift+Enter: a break inside the block
+                text += u"\r\n";
+                syncs.push_back({block.position() + static_cast<int>(i) + 1, text.size()});
+            } else {
+                text += line.at(i).unicode();
+            }
+        }
+    }
+    readRevision = document()->revision();
+}
+
+std::size_t FieldBox::toField(int position) const
+{
+    readIfEdited();
+    const auto after = std::upper_bound(syncs.begin(), syncs.end(), position,
+        [](int at, const Sync &sync) { return at < sync.document; });
+    const Sync &sync = *(after - 1);
+    return std::min(text.size(), sync.field + static_cast<std::size_t>(position - sync.document));
+}
+
+int FieldBox::toDocument(std::size_t position) const
+{
+    readIfEdited();
+    const auto after = std::upper_bound(syncs.begin(), syncs.end(), position,
+        [](std::size_t at, const Sync &sync) { return at < sync.field; });
+    const Sync &sync = *(after - 1);
+    return std::min(
+        document()->characterCount() - 1, sync.document + static_cast<int>(position - sync.field));
+}
+
+void FieldBox::keyPressEvent(QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+    const bool atCutStart = cursor.atBlockStart() && cutBefore(block);
+    const bool atCutEnd = cursor.atBlockEnd() && cutBefore(block.next());
+    const auto move =
+        event->modifiers() & Qt::ShiftModifier ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & Qt::ShiftModifier)) {
+        // A line break of the user's: the new block never continues the one before.
+        cursor.insertBlock(CutFormat(false));
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return;
+    }
+    if (plain && !cursor.hasSelection()
+        && ((event->key() == Qt::Key_Backspace && atCutStart)
+            || (event->key() == Qt::Key_Delete && atCutEnd))) {
+        // The character on the other side of the cut, not the cut.
+        cursor.movePosition(event->key() == Qt::Key_Backspace ? QTextCursor::PreviousCharacter
+                                                              : QTextCursor::NextCharacter);
+        event->key() == Qt::Key_Backspace ? cursor.deletePreviousChar() : cursor.deleteChar();
+        setTextCursor(cursor);
+        return;
+    }
+    if (plain
+        && ((event->key() == Qt::Key_Left && atCutStart)
+            || (event->key() == Qt::Key_Right && atCutEnd))) {
+        // The cut is no place of its own: step over it and one character on.
+        const auto step = event->key() == Qt::Key_Left ? QTextCursor::PreviousCharacter
+                                                       : QTextCursor::NextCharacter;
+        cursor.movePosition(step, move, 2);
+        setTextCursor(cursor);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData *FieldBox::createMimeDataFromSelection() const
+{
+    // The selection's plain text as a plain text box gives it (breaks as LF, no-break spaces as
+    // blanks), without the cuts.
+    const QTextCursor cursor = textCursor();
+    const int from = cursor.selectionStart();
+    const int to = cursor.selectionEnd();
+    QString copied;
+    copied.reserve(to - from);
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        if (block.position() > from && !cutBefore(block))
+            copied += u'\n';
+        const int begin = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), block.length() - 1);
+        copied += block.text().mid(begin, std::max(end - begin, 0));
+    }
+    for (QChar &ch : copied) {
+        if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator || ch.unicode() == 0xFDD0
+            || ch.unicode() == 0xFDD1)
+            ch = u'\n';
+        else if (ch == QChar::Nbsp)
+            ch = u' ';
+    }
+    auto *selected = new QMimeData;
+    selected->setText(copied);
+    return selected;
+}
+
+void FieldBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText() || isReadOnly())
+        return;
+    const std::u16string pasted = source->text().toStdU16String();
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    // Line breaks as setPlainText reads them, and a cut in every run longer than the limit.
+    for (std::size_t i = 0, n = pasted.size();;) {
+        std::size_t end = i;
+        while (end < n && !IsBreak(pasted[end]))
+            ++end;
+        while (end - i > static_cast<std::size_t>(kBlockLimit)) {
+            const std::size_t at = CutAt(pasted, i);
+            cursor.insertText(Slice(pasted, i, at).toString());
+            cursor.insertBlock(CutFormat(true));
+            i = at;
+        }
+        cursor.insertText(Slice(pasted, i, end).toString());
+        if (end == n)
+            break;
+        cursor.insertBlock(CutFormat(false));
+        i = end + (pasted[end] == u'\r' && end + 1 < n && pasted[end + 1] == u'\n' ? 2 : 1);
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+} // namespace numo

@@ -1,0 +1,58 @@
+// A multi-line field. Its text is held in the document in blocks of at most kBlockLimit
+// characters: a long line is cut into blocks that continue one another, so the caret's blink, a
+// scroll, a hover or a repaint lays out one bounded block, never the whole line. The cuts are
+// the box's own: the field's text reads and writes exactly as one line (copy, paste, the keys at
+// a cut, and every position given to or taken from the box skip them); a cut shows only as an
+// earlier wrap of the line it ends.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace numo {
+
+class FieldBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    static constexpr qsizetype kBlockLimit = 16384;
+
+    explicit FieldBox(QWidget *parent = nullptr);
+
+    // The field's text: line breaks as CR LF, the cuts left out. A text set with setFieldText
+    // reads back exactly as it was set until the user edits it.
+    [[nodiscard]] const std::u16string &fieldText() const;
+    // Replaces the whole document, as setPlainText does.
+    void setFieldText(const std::u16string &text);
+
+    // Positions in the document and in the field's text, both ways.
+    [[nodiscard]] std::size_t toField(int position) const;
+    [[nodiscard]] int toDocument(std::size_t position) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // From here on, document and field positions differ by a fixed amount.
+    struct Sync
+    {
+        int document;
+        std::size_t field;
+    };
+
+    void readIfEdited() const;
+    void readDocument() const;
+    [[nodiscard]] bool cutBefore(const QTextBlock &block) const;
+
+    mutable std::u16string text;
+    mutable std::vector<Sync> syncs{{0, 0}};
+    mutable int readRevision = -1;
+};
+
+} // namespace numo

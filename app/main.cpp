@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("numo"));
     QApplication::setOrganizationName(QStringLiteral("Plimpton Data Tools"));
-    QApplication::setDesktopFileName(QStringLiteral("numo"));
+    QApplication::setDesktopFileName(QStringLiteral("example.plimpton_data.numo"));
     QApplication::setWindowIcon(numo::Form1::programIcon());
 
 #ifdef Q_OS_WIN

@@ -1,4 +1,5 @@
 // The program's entry: the main window on the data folder, shown until it is closed.
+#include "app/signal_quit.h"
 #include "mainwindow/form1.h"
 
 #include <QApplication>
@@ -17,7 +18,16 @@ int main(int argc, char *argv[])
 #else
     const QString dataFolder = QDir::homePath() + QStringLiteral("/plim");
 #endif
+    // Ended by the session (log-out, kill, Ctrl+C in a terminal), the program closes its main
+    // window from the event loop, as the user does: a save under way finishes first.
+    numo::Form1 *mainWindow = nullptr;
+    const numo::SignalQuit signalQuit([&mainWindow] {
+        if (mainWindow)
+            mainWindow->close();
+    });
+
     numo::Form1 window(dataFolder);
+    mainWindow = &window;
     window.show();
     return QApplication::exec();
 }

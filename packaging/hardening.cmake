@@ -4,7 +4,7 @@
 #
 # The optimisation and debug flags of dpkg-buildflags are left out: the build type sets those.
 # Fortification needs an optimising build, and the sanitizers replace the checked functions with
-# their own, so it is left out of unoptimised and sanitizer builds.
+# their own, so it is left out of unoptimised builds and of the sanitizer and fuzzing builds.
 
 if(NOT NUMO_HARDENING)
     return()
@@ -32,7 +32,7 @@ numo_buildflags(CPPFLAGS numo_hardening_cppflags)
 numo_buildflags(LDFLAGS numo_hardening_ldflags)
 
 string(TOUPPER "${CMAKE_BUILD_TYPE}" numo_build_type)
-if(NUMO_SANITIZE OR numo_build_type STREQUAL "DEBUG" OR numo_build_type STREQUAL "")
+if(NUMO_SANITIZE OR NUMO_FUZZ OR numo_build_type STREQUAL "DEBUG" OR numo_build_type STREQUAL "")
     list(FILTER numo_hardening_cppflags EXCLUDE REGEX "^-D_FORTIFY_SOURCE")
 endif()
 

@@ -14,14 +14,14 @@ namespace {
 
     constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP};
 
-    // The socket pair: the handler writes into [0], the event loop reads from [1].
+    // The socket pair: the handler writes into [0], the event loop watches [1].
     std::array<int, 2> sockets{-1, -1};
 
     extern "C" void OnSignal(int signal)
     {
         const int saved = errno;
         const auto byte = static_cast<char>(signal);
-        // Non-blocking: when the socket is full, signals are waiting to be read anyway.
+        // Non-blocking: when the socket is full, the event loop has been told already.
         [[maybe_unused]] const auto written = ::write(sockets[0], &byte, 1);
         errno = saved;
     }
@@ -42,9 +42,10 @@ SignalQuit::SignalQuit(std::function<void()> callback) : onSignal(std::move(call
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, sockets.data()) != 0)
         return; // the signals keep their default handling
     notifier = new QSocketNotifier(sockets[1], QSocketNotifier::Read, this);
+    // One request is enough: the program is ending. The bytes stay unread in the socket, and
+    // further signals only add to them.
     connect(notifier, &QSocketNotifier::activated, this, [this] {
-        std::array<char, 64> bytes{};
-        while (::read(sockets[1], bytes.data(), bytes.size()) > 0) { }
+        notifier->setEnabled(false);
         onSignal();
     });
     for (const int signal : kSignals)

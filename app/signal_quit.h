@@ -11,8 +11,8 @@ class QSocketNotifier;
 namespace numo {
 
 // While an object of this class lives, SIGTERM, SIGINT and SIGHUP run `onSignal` from the event
-// loop instead of ending the process at once. The signal handler only writes the signal's
-// number into a socket pair; the event loop reads it from there. One object at a time.
+// loop, once, instead of ending the process at once. The signal handler only writes the signal's
+// number into a socket pair, which wakes the event loop. One object at a time.
 class SignalQuit : public QObject
 {
 public:

@@ -1,19 +1,10 @@
 // The help window driven through real key and mouse events on the offscreen platform.
 
-#include "help/form2.h"
 #include "help/help_writer.h"
+#include "tests/help/form2_fixture.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -21,77 +12,13 @@
 
 namespace numo {
 
-class Form2Test : public QObject
+class Form2Test : public QObject, protected testing::HelpWindowFixture
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir dir;
-    QPointer<Form2> window;
-
-    QString helpPath() const { return dir.filePath(QStringLiteral("numo2.txt")); }
-
-    void writeHelp(const QByteArray &bytes) const
-    {
-        QFile file(helpPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
-    QByteArray helpBytes() const
-    {
-        QFile file(helpPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Creates the window on `path`, shows it and waits until it has the focus.
-    bool openWindow(const QString &path)
-    {
-        window = new Form2(path, QStringLiteral("Numo help title"));
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    }
-
-    bool openWindow() { return openWindow(helpPath()); }
-
-    QPlainTextEdit *text1() const
-    {
-        return window->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    }
-    QLineEdit *text2() const { return window->findChild<QLineEdit *>(QStringLiteral("Text2")); }
-    QPushButton *command1() const
-    {
-        return window->findChild<QPushButton *>(QStringLiteral("Command1"));
-    }
-    QLabel *statusLabel() const
-    {
-        return window->findChild<QLabel *>(QStringLiteral("statusLabel"));
-    }
-
-    // Types `search` into the search box and presses Enter there.
-    void searchWithEnter(const QString &search)
-    {
-        text2()->clear();
-        QTest::keyClicks(text2(), search);
-        QTest::keyClick(text2(), Qt::Key_Return);
-    }
-
-    static QString shown(const QByteArray &latin1) { return QString::fromLatin1(latin1); }
-
 private slots:
-    void init()
-    {
-        QVERIFY(dir.isValid());
-        QFile::remove(helpPath());
-    }
-
-    void cleanup()
-    {
-        delete window;
-        QFile::setPermissions(helpPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QFile::remove(helpPath());
-    }
+    void init() { reset(); }
+    void cleanup() { tidy(); }
 
     // --- The window and its controls ---
 
@@ -149,67 +76,6 @@ private slots:
         QTest::keyClick(text2(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), command1());
         QCOMPARE(text1()->toPlainText(), QStringLiteral("x\n")); // Tab moved on, typed nothing
-    }
-
-    // Esc and Ctrl+W close the help window; Ctrl+Q closes every window, as closing the main
-    // window does, which ends the program. None of them types into a box.
-    void window_keys_close_data()
-    {
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("closesEveryWindow");
-        QTest::newRow("Esc in the help text") << QKeySequence(Qt::Key_Escape) << "Text1" << false;
-        QTest::newRow("Esc in the search box") << QKeySequence(Qt::Key_Escape) << "Text2" << false;
-        QTest::newRow("Ctrl+W in the help text")
-            << QKeySequence(Qt::CTRL | Qt::Key_W) << "Text1" << false;
-        QTest::newRow("Ctrl+W in the search box")
-            << QKeySequence(Qt::CTRL | Qt::Key_W) << "Text2" << false;
-        QTest::newRow("Ctrl+Q in the help text")
-            << QKeySequence(Qt::CTRL | Qt::Key_Q) << "Text1" << true;
-        QTest::newRow("Ctrl+Q in the search box")
-            << QKeySequence(Qt::CTRL | Qt::Key_Q) << "Text2" << true;
-    }
-
-    void window_keys_close()
-    {
-        QFETCH(QKeySequence, key);
-        QFETCH(QString, box);
-        QFETCH(bool, closesEveryWindow);
-        QWidget mainWindow;
-        mainWindow.show();
-        writeHelp("help\r\n");
-        QVERIFY(openWindow());
-        auto *widget = window->findChild<QWidget *>(box);
-        widget->setFocus();
-        QTest::keySequence(widget, key);
-        QCOMPARE(text1()->toPlainText(), QStringLiteral("help\n"));
-        QVERIFY(text2()->text().isEmpty());
-        QVERIFY(!window->isVisible());
-        QCOMPARE(mainWindow.isVisible(), !closesEveryWindow);
-    }
-
-    void ctrl_f_selects_the_search_text_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::newRow("help text") << "Text1";
-        QTest::newRow("button") << "Command1";
-        QTest::newRow("search box") << "Text2";
-    }
-
-    void ctrl_f_selects_the_search_text()
-    {
-        QFETCH(QString, from);
-        writeHelp("help\r\n");
-        QVERIFY(openWindow());
-        QTest::keyClicks(text2(), QStringLiteral("word"));
-        text2()->setCursorPosition(1);
-        auto *widget = window->findChild<QWidget *>(from);
-        widget->setFocus();
-        QTest::keyClick(widget, Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), text2());
-        QCOMPARE(text2()->selectedText(), QStringLiteral("word"));
-        QCOMPARE(text1()->toPlainText(), QStringLiteral("help\n"));
-        QVERIFY(text2()->toolTip().contains(QStringLiteral("Ctrl+F")));
     }
 
     void deletes_itself_when_closed()
@@ -463,35 +329,6 @@ private slots:
         searchWithEnter(QStringLiteral("numo"));
         QVERIFY(!statusLabel()->isVisible());
         QVERIFY(statusLabel()->text().isEmpty());
-    }
-
-    // A screen reader tells the help window from the main window by its name, and reads the
-    // not-found message as the name and the text of a status bar.
-    void screen_reader_reads_the_search_result()
-    {
-        writeHelp("Numo help\r\n");
-        QVERIFY(openWindow());
-        QAccessibleInterface *help = QAccessible::queryAccessibleInterface(window);
-        QCOMPARE(help->text(QAccessible::Name), QStringLiteral("Numo help"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Numo help title"));
-        QAccessibleInterface *result = nullptr;
-        for (int i = 0; i < help->childCount() && !result; ++i)
-            if (help->child(i)->role() == QAccessible::StatusBar)
-                result = help->child(i);
-        QVERIFY(result);
-        QVERIFY(result->state().invisible);
-        QAccessibleTextInterface *text = result->textInterface();
-        QVERIFY(text);
-        QCOMPARE(text->characterCount(), 0);
-
-        searchWithEnter(QStringLiteral("xyz"));
-        QVERIFY(!result->state().invisible);
-        QCOMPARE(result->text(QAccessible::Name), QStringLiteral("xyz not found."));
-        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("xyz not found."));
-
-        searchWithEnter(QStringLiteral("help"));
-        QVERIFY(result->state().invisible);
-        QCOMPARE(text->characterCount(), 0);
     }
 
     // --- Resizing ---

@@ -1,6 +1,8 @@
 // The program's entry: the main window on the data folder, shown until it is closed.
-#include "app/signal_quit.h"
 #include "mainwindow/form1.h"
+#ifdef Q_OS_UNIX
+#include "app/signal_quit.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -21,10 +23,12 @@ int main(int argc, char *argv[])
     // Ended by the session (log-out, kill, Ctrl+C in a terminal), the program closes its main
     // window from the event loop, as the user does: a save under way finishes first.
     numo::Form1 *mainWindow = nullptr;
+#ifdef Q_OS_UNIX
     const numo::SignalQuit signalQuit([&mainWindow] {
         if (mainWindow)
             mainWindow->close();
     });
+#endif
 
     numo::Form1 window(dataFolder);
     mainWindow = &window;

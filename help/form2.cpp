@@ -5,12 +5,16 @@
 #include "conversion/code_page.h"
 #include "help/mark_occurrences.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -50,13 +54,78 @@ namespace {
 
     constexpr std::int16_t kEnter = 13;
 
+    // The search result line as assistive technology sees it: a status bar whose name and text
+    // are the message it shows, so that a screen reader can tell a new message from the label's
+    // fixed name and read it as text.
+    class SearchResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+    {
+    public:
+        explicit SearchResultAccessible(QLabel *label)
+            : QAccessibleWidget(label, QAccessible::StatusBar)
+        { }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && !message().isEmpty())
+                return message();
+            return QAccessibleWidget::text(t);
+        }
+
+        void *interface_cast(QAccessible::InterfaceType t) override
+        {
+            if (t == QAccessible::TextInterface)
+                return static_cast<QAccessibleTextInterface *>(this);
+            return QAccessibleWidget::interface_cast(t);
+        }
+
+        // The message read as text: plain, with no caret and no selection.
+        QString text(int start, int end) const override
+        {
+            return message().mid(start, end - start);
+        }
+        int characterCount() const override { return static_cast<int>(message().size()); }
+        int cursorPosition() const override { return 0; }
+        void setCursorPosition(int) override { }
+        int selectionCount() const override { return 0; }
+        void selection(int, int *start, int *end) const override { *start = *end = 0; }
+        void addSelection(int, int) override { }
+        void removeSelection(int) override { }
+        void setSelection(int, int, int) override { }
+        QRect characterRect(int) const override { return {}; }
+        int offsetAtPoint(const QPoint &) const override { return -1; }
+        void scrollToSubstring(int, int) override { }
+        QString attributes(int, int *start, int *end) const override
+        {
+            *start = 0;
+            *end = characterCount();
+            return {};
+        }
+
+    private:
+        QString message() const { return static_cast<QLabel *>(widget())->text(); }
+    };
+
+    QAccessibleInterface *SearchResultFactory(const QString &className, QObject *object)
+    {
+        if (className == QLatin1String("QLabel") && object
+            && object->objectName() == QLatin1String("statusLabel")
+            && qobject_cast<Form2 *>(object->parent()))
+            return new SearchResultAccessible(static_cast<QLabel *>(object));
+        return nullptr;
+    }
+
 } // namespace
 
 Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
 {
+    static const bool accessibleResult = (QAccessible::installFactory(SearchResultFactory), true);
+    Q_UNUSED(accessibleResult);
+
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
+    // The title is the main window's; the name tells a screen reader which window this is.
+    setAccessibleName(tr("Numo help"));
     resize(ToPixels(kClientArea).size());
 
     Text1 = new QPlainTextEdit(this);
@@ -75,6 +144,7 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(ToPixels(kText2Rect));
     Text2->setAccessibleName(tr("Search text"));
+    Text2->setToolTip(tr("Word or phrase to find in the help; Enter searches (Ctrl+F)"));
 
     Command1 = new QPushButton(tr("Search Help"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -101,6 +171,18 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     Text2->installEventFilter(this);
 
+    // Ctrl+Q ends the program as closing the main window does: that closes this window too.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+        [] { QApplication::closeAllWindows(); });
+    for (const QKeySequence &key :
+        {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+        [this] {
+            Text2->setFocus(Qt::ShortcutFocusReason);
+            Text2->selectAll();
+        });
+
     Form_Load();
     Text1->setFocus();
 }
@@ -122,22 +204,34 @@ void Form2::Form_Resize()
 
 void Form2::Command1_Click()
 {
-    statusLabel->hide();
-    statusLabel->clear();
-
     // Always from a fresh copy of the file: markers of an earlier search and edits are dropped.
     const std::u16string text = readHelpFile();
     const QString search = Text2->text();
     const SearchMarks marks = MarkOccurrences(text, search.toStdU16String());
     if (marks.found) {
+        showSearchResult({});
         showText(marks.markedText);
         placeCaret(marks.markedText, marks.caret);
     } else {
         showText(text);
-        statusLabel->setText(tr("%1 not found.").arg(search));
-        statusLabel->show();
-        statusLabel->raise();
+        showSearchResult(tr("%1 not found.").arg(search));
     }
+}
+
+void Form2::showSearchResult(const QString &message)
+{
+    const QString before = statusLabel->text();
+    if (message.isEmpty() && before.isEmpty())
+        return;
+    statusLabel->setText(message);
+    statusLabel->setVisible(!message.isEmpty());
+    statusLabel->raise();
+    // The label has a name of its own, so setText announces nothing: the new message is
+    // announced here, once shown, as the label's new name and text.
+    QAccessibleEvent named(statusLabel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleTextUpdateEvent changed(statusLabel, 0, before, message);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Form2::Text2_KeyPress(std::int16_t &keyAscii)

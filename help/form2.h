@@ -17,7 +17,8 @@ namespace numo {
 
 // A top-level window with no owner that deletes itself when closed (hold it in a QPointer).
 // It reads the help file when created and again at every search, and never writes to it: a
-// missing file is created empty, an existing one is opened read-only.
+// missing file is created empty, an existing one is opened read-only. Esc and Ctrl+W close it,
+// Ctrl+F goes to the search box, and Ctrl+Q closes every window, which ends the program.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -50,6 +51,8 @@ private:
     [[nodiscard]] std::u16string readHelpFile() const;
     void showText(std::u16string_view text);
     void placeCaret(std::u16string_view text, std::size_t caret);
+    // Shows `message` under the search box (hides the line when it is empty) and announces it.
+    void showSearchResult(const QString &message);
 
     QString helpFilePath;
     QLabel *statusLabel = nullptr; // the not-found message ("statusLabel"), hidden when empty

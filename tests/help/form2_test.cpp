@@ -1,18 +1,10 @@
 // The help window driven through real key and mouse events on the offscreen platform.
 
-#include "help/form2.h"
 #include "help/help_writer.h"
+#include "tests/help/form2_fixture.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -20,77 +12,13 @@
 
 namespace numo {
 
-class Form2Test : public QObject
+class Form2Test : public QObject, protected testing::HelpWindowFixture
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir dir;
-    QPointer<Form2> window;
-
-    QString helpPath() const { return dir.filePath(QStringLiteral("numo2.txt")); }
-
-    void writeHelp(const QByteArray &bytes) const
-    {
-        QFile file(helpPath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
-
-    QByteArray helpBytes() const
-    {
-        QFile file(helpPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Creates the window on `path`, shows it and waits until it has the focus.
-    bool openWindow(const QString &path)
-    {
-        window = new Form2(path, QStringLiteral("Numo help title"));
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window);
-    }
-
-    bool openWindow() { return openWindow(helpPath()); }
-
-    QPlainTextEdit *text1() const
-    {
-        return window->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    }
-    QLineEdit *text2() const { return window->findChild<QLineEdit *>(QStringLiteral("Text2")); }
-    QPushButton *command1() const
-    {
-        return window->findChild<QPushButton *>(QStringLiteral("Command1"));
-    }
-    QLabel *statusLabel() const
-    {
-        return window->findChild<QLabel *>(QStringLiteral("statusLabel"));
-    }
-
-    // Types `search` into the search box and presses Enter there.
-    void searchWithEnter(const QString &search)
-    {
-        text2()->clear();
-        QTest::keyClicks(text2(), search);
-        QTest::keyClick(text2(), Qt::Key_Return);
-    }
-
-    static QString shown(const QByteArray &latin1) { return QString::fromLatin1(latin1); }
-
 private slots:
-    void init()
-    {
-        QVERIFY(dir.isValid());
-        QFile::remove(helpPath());
-    }
-
-    void cleanup()
-    {
-        delete window;
-        QFile::setPermissions(helpPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QFile::remove(helpPath());
-    }
+    void init() { reset(); }
+    void cleanup() { tidy(); }
 
     // --- The window and its controls ---
 

@@ -52,7 +52,37 @@ namespace {
 
 } // namespace
 
-FieldBox::FieldBox(QWidget *parent) : QPlainTextEdit(parent) { }
+FieldBox::FieldBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    // The room under the last whole line shows the text's background, not the window's.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void FieldBox::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    showWholeLines();
+}
+
+void FieldBox::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        showWholeLines();
+}
+
+void FieldBox::showWholeLines()
+{
+    const int margin = qRound(document()->documentMargin());
+    const int room = contentsRect().height();
+    const int line = fontMetrics().lineSpacing();
+    if (line <= 0 || room <= 2 * margin)
+        return;
+    const int lines = std::max(1, (room - 2 * margin) / line);
+    // The viewport ends where the last whole line does; nothing of the next one shows.
+    setViewportMargins(0, 0, 0, std::max(0, room - (margin + lines * line)));
+}
 
 const std::u16string &FieldBox::fieldText() const
 {

@@ -3,7 +3,8 @@
 // scroll, a hover or a repaint lays out one bounded block, never the whole line. The cuts are
 // the box's own: the field's text reads and writes exactly as one line (copy, paste, the keys at
 // a cut, and every position given to or taken from the box skip them); a cut shows only as an
-// earlier wrap of the line it ends.
+// earlier wrap of the line it ends. Within its fixed height the box shows whole lines only: the
+// room left under the last whole line is margin.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -34,6 +35,8 @@ public:
     [[nodiscard]] int toDocument(std::size_t position) const;
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -46,6 +49,7 @@ private:
         std::size_t field;
     };
 
+    void showWholeLines();
     void readIfEdited() const;
     void readDocument() const;
     [[nodiscard]] bool cutBefore(const QTextBlock &block) const;

@@ -155,6 +155,29 @@ private slots:
             cut + static_cast<std::size_t>(moved) + (removed == 0 ? 0 : 0));
     }
 
+    // Whatever the font and the box's height, the viewport ends with the last whole line.
+    void showsWholeLinesOnly()
+    {
+        for (const int pixels : {8, 11, 14, 20}) {
+            for (const int height : {41, 60, 129}) {
+                FieldBox box;
+                QFont font = box.font();
+                font.setPixelSize(pixels);
+                box.setFont(font);
+                box.resize(300, height);
+                const int margin = qRound(box.document()->documentMargin());
+                const int shown = box.viewport()->height() - margin;
+                const int line = box.fontMetrics().lineSpacing();
+                QVERIFY2(shown % line == 0 && shown / line >= 1,
+                    qPrintable(QStringLiteral("%1 px font, %2 px box: %3 px for %4 px lines")
+                                   .arg(pixels)
+                                   .arg(height)
+                                   .arg(shown)
+                                   .arg(line)));
+            }
+        }
+    }
+
     void enterBreaksTheLineEvenInsideACut()
     {
         const std::u16string text = Repeat(u"0123456789", 2 * kLimit);

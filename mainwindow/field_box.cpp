@@ -96,51 +96,65 @@ void FieldBox::readIfEdited() const
         readDocument();
 }
 
-void FieldBox::setFieldText(const std::u16string &fieldText)
+FieldBox::Blocks FieldBox::IntoBlocks(const std::u16string &text)
 {
-    std::vector<Sync> newSyncs{{0, 0}};
-    std::vector<int> continuing; // numbers of the blocks that continue the one before
-    QString shown;
-    shown.reserve(static_cast<qsizetype>(fieldText.size() + fieldText.size() / kBlockLimit + 1));
+    Blocks out;
+    out.shown.reserve(static_cast<qsizetype>(text.size() + text.size() / kBlockLimit + 1));
     int block = 0;
-    for (std::size_t i = 0, n = fieldText.size();;) {
+    for (std::size_t i = 0, n = text.size();;) {
         std::size_t end = i;
-        while (end < n && !IsBreak(fieldText[end]))
+        while (end < n && !IsBreak(text[end]))
             ++end;
+        if (end - i > static_cast<std::size_t>(kBlockLimit))
+            out.cuts.push_back({block + 1, block});
         while (end - i > static_cast<std::size_t>(kBlockLimit)) {
-            const std::size_t at = CutAt(fieldText, i);
-            shown += Slice(fieldText, i, at);
-            shown += u'\n';
-            continuing.push_back(++block);
-            newSyncs.push_back({static_cast<int>(shown.size()), at});
+            const std::size_t at = CutAt(text, i);
+            out.shown += Slice(text, i, at);
+            out.shown += u'\n';
+            out.cuts.back().last = ++block;
+            out.syncs.push_back({static_cast<int>(out.shown.size()), at});
             i = at;
         }
-        shown += Slice(fieldText, i, end);
+        out.shown += Slice(text, i, end);
         if (end == n)
             break;
-        shown += u'\n';
+        out.shown += u'\n';
         ++block;
-        if (fieldText[end] == u'\r' && end + 1 < n && fieldText[end + 1] == u'\n') {
-            newSyncs.push_back({static_cast<int>(shown.size()), end + 2}); // CR LF: one break
+        if (text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n') {
+            out.syncs.push_back({static_cast<int>(out.shown.size()), end + 2}); // one break
             i = end + 2;
         } else {
             i = end + 1;
         }
     }
-    setPlainText(shown);
-    if (!continuing.empty()) {
+    out.blocks = block + 1;
+    return out;
+}
+
+void FieldBox::markBlocks(int first, int last, bool continues)
+{
+    // One selection from the first block to the last: the cursor lays out those two blocks
+    // only, whatever lies between them.
+    QTextCursor cursor(document());
+    cursor.setPosition(document()->findBlockByNumber(first).position());
+    cursor.setPosition(document()->findBlockByNumber(last).position(), QTextCursor::KeepAnchor);
+    cursor.setBlockFormat(CutFormat(continues));
+}
+
+void FieldBox::setFieldText(const std::u16string &fieldText)
+{
+    Blocks blocks = IntoBlocks(fieldText);
+    setPlainText(blocks.shown);
+    if (!blocks.cuts.empty()) {
         // Marking the cuts is no edit of the user's: no signal, no undo step.
         const QSignalBlocker quiet(document());
         document()->setUndoRedoEnabled(false);
-        QTextCursor cursor(document());
-        for (const int number : continuing) {
-            cursor.setPosition(document()->findBlockByNumber(number).position());
-            cursor.setBlockFormat(CutFormat(true));
-        }
+        for (const Cuts &run : blocks.cuts)
+            markBlocks(run.first, run.last, true);
         document()->setUndoRedoEnabled(true);
     }
     text = fieldText;
-    syncs = std::move(newSyncs);
+    syncs = std::move(blocks.syncs);
     readRevision = document()->revision();
 }
 
@@ -265,26 +279,18 @@ void FieldBox::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText() || isReadOnly())
         return;
-    const std::u16string pasted = source->text().toStdU16String();
+    // Line breaks as a plain paste reads them, and cuts in every run longer than the limit; the
+    // new blocks take their marks in runs, so nothing but the ends is laid out here.
+    const Blocks blocks = IntoBlocks(source->text().toStdU16String());
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    // Line breaks as setPlainText reads them, and a cut in every run longer than the limit.
-    for (std::size_t i = 0, n = pasted.size();;) {
-        std::size_t end = i;
-        while (end < n && !IsBreak(pasted[end]))
-            ++end;
-        while (end - i > static_cast<std::size_t>(kBlockLimit)) {
-            const std::size_t at = CutAt(pasted, i);
-            cursor.insertText(Slice(pasted, i, at).toString());
-            cursor.insertBlock(CutFormat(true));
-            i = at;
-        }
-        cursor.insertText(Slice(pasted, i, end).toString());
-        if (end == n)
-            break;
-        cursor.insertBlock(CutFormat(false));
-        i = end + (pasted[end] == u'\r' && end + 1 < n && pasted[end + 1] == u'\n' ? 2 : 1);
+    const int first = cursor.blockNumber();
+    cursor.insertText(blocks.shown);
+    if (blocks.blocks > 1) {
+        markBlocks(first + 1, first + blocks.blocks - 1, false);
+        for (const Cuts &run : blocks.cuts)
+            markBlocks(first + run.first, first + run.last, true);
     }
     cursor.endEditBlock();
     setTextCursor(cursor);

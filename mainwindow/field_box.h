@@ -49,6 +49,23 @@ private:
         std::size_t field;
     };
 
+    // A text as the document holds it: every break as one LF, cuts included; the blocks that
+    // continue the block before them, in runs; and where the positions differ.
+    struct Cuts
+    {
+        int first;
+        int last;
+    };
+    struct Blocks
+    {
+        QString shown;
+        std::vector<Cuts> cuts;
+        std::vector<Sync> syncs{{0, 0}};
+        int blocks = 1;
+    };
+    static Blocks IntoBlocks(const std::u16string &text);
+    void markBlocks(int first, int last, bool continues);
+
     void showWholeLines();
     void readIfEdited() const;
     void readDocument() const;

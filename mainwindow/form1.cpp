@@ -173,6 +173,7 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
     createControls();
     connectEvents();
     new StandardKeys(*this);
+    text4Description = Text4->accessibleDescription();
     setFont(ChooseWindowFont(*this));
     Form_Load();
     Text5->setFocus();
@@ -317,7 +318,6 @@ void Form1::createControls()
         control->setAccessibleName(caption->text());
         caption->setBuddy(control);
     }
-    text4Description = Text4->accessibleDescription();
 
     Text7->setText(QStringLiteral("a"));
     Text8->setText(QStringLiteral(".gif"));
@@ -595,7 +595,10 @@ void Form1::ConvertTextLine(QWidget *focusTarget)
 
 void Form1::reportNotANumber(const QString &text)
 {
-    const QString message = tr("Not a number: %1").arg(text);
+    // A whole field of text would make a tool tip no screen can show: the start says enough.
+    constexpr qsizetype kShown = 40;
+    const QString message =
+        tr("Not a number: %1").arg(text.size() > kShown ? text.left(kShown) + u'\u2026' : text);
     Text4->setAccessibleDescription(message);
     QToolTip::showText(Text4->mapToGlobal(QPoint(0, Text4->height())), message, Text4);
 }

@@ -185,6 +185,7 @@ void ConversionsTest::large_decimal_splits_into_bytes()
 void ConversionsTest::large_decimal_that_is_not_a_number_changes_nothing()
 {
     auto &form = *window->form;
+    const QString description = form.Text4->accessibleDescription();
     TypeInto(form.Text1, QStringLiteral("1.2"));
     Click(form.Command1);
     TypeInto(form.Text4, QStringLiteral("12abc"));
@@ -199,7 +200,13 @@ void ConversionsTest::large_decimal_that_is_not_a_number_changes_nothing()
     TypeInto(form.Text4, QStringLiteral("255"));
     Click(form.Command2);
     QCOMPARE(form.fieldQString(form.Text2), QStringLiteral("00-00-00-00-00-00-FF"));
-    QCOMPARE(form.Text4->accessibleDescription(), form.Text4->toolTip());
+    QCOMPARE(form.Text4->accessibleDescription(), description);
+
+    // A whole field of text is named by its start only.
+    TypeInto(form.Text4, QString(50, u'x'));
+    Click(form.Command2);
+    QCOMPARE(form.Text4->accessibleDescription(),
+        QStringLiteral("Not a number: ") + QString(40, u'x') + u'\u2026');
 }
 
 void ConversionsTest::binary_decodes_into_the_text_line_only_data()

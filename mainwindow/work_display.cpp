@@ -15,6 +15,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace numo {
@@ -54,6 +55,39 @@ namespace {
         return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
             static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share),
             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share));
+    }
+
+    // WCAG's relative luminance and contrast ratio.
+    qreal Luminance(const QColor &color)
+    {
+        const auto channel = [](qreal c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+            + 0.0722 * channel(color.blueF());
+    }
+
+    qreal Contrast(const QColor &a, const QColor &b)
+    {
+        const qreal la = Luminance(a);
+        const qreal lb = Luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
+    // The background of every second byte: the field's base tinted towards the highlight just
+    // enough to stand apart from the base (1.2:1) in light and dark palettes alike; towards the
+    // text colour where the highlight is too close to the base to get there.
+    QColor StripeColor(const QPalette &palette)
+    {
+        const QColor base = palette.color(QPalette::Base);
+        for (const QPalette::ColorRole towards : {QPalette::Highlight, QPalette::Text}) {
+            for (qreal share = 0.14; share <= 0.6; share += 0.02) {
+                const QColor stripe = Blend(base, palette.color(towards), share);
+                if (Contrast(stripe, base) >= 1.2)
+                    return stripe;
+            }
+        }
+        return Blend(base, palette.color(QPalette::Text), 0.3);
     }
 
     // A visible stand-in for a control character (U+2400 block), or the character itself.
@@ -115,6 +149,7 @@ WorkDisplay::WorkDisplay(Form1 &owner) : QObject(&owner), form(owner)
     for (auto &field : fields) {
         field.captionToolTip = field.caption->toolTip();
         field.captionDescription = field.caption->accessibleDescription();
+        field.boxDescription = field.box->accessibleDescription();
         field.box->viewport()->setMouseTracking(true);
         field.box->viewport()->installEventFilter(this);
         connect(field.box, &QPlainTextEdit::cursorPositionChanged, this, &WorkDisplay::updateLinks);
@@ -124,6 +159,7 @@ WorkDisplay::WorkDisplay(Form1 &owner) : QObject(&owner), form(owner)
     connect(qApp, &QApplication::focusChanged, this, &WorkDisplay::updateLinks);
     form.installEventFilter(this);
     text6ToolTip = form.Text6->toolTip();
+    text6Description = form.Text6->accessibleDescription();
     refresh();
 }
 
@@ -142,6 +178,7 @@ void WorkDisplay::clearAll()
             showCaption(field, false, field.captionToolTip);
     }
     form.Text6->setToolTip(text6ToolTip);
+    form.Text6->setAccessibleDescription(text6Description);
 }
 
 void WorkDisplay::fieldChanged(const QWidget *box)
@@ -274,6 +311,9 @@ void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
     field.caption->setFont(font);
     field.caption->setToolTip(toolTip);
     field.caption->setAccessibleDescription(stale ? toolTip : field.captionDescription);
+    // The box takes the focus, so a screen reader hears the warning there as well.
+    field.box->setAccessibleDescription(
+        stale ? toolTip + QStringLiteral(" ") + field.boxDescription : field.boxDescription);
 }
 
 void WorkDisplay::updateLinks()
@@ -388,8 +428,7 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
         format.setForeground(palette.highlightedText());
         format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     } else if (cues & kAlternate) {
-        format.setBackground(
-            Blend(palette.color(QPalette::Base), palette.color(QPalette::Highlight), 0.14));
+        format.setBackground(StripeColor(palette));
     }
     if ((cues & (kSkipped | kIgnored)) && !linked)
         format.setForeground(palette.color(QPalette::PlaceholderText));
@@ -416,16 +455,21 @@ void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
     while (trail > lead && text.at(trail - 1) == u' ')
         --trail;
     QString marked;
+    QString plain; // the same for a screen reader: its own words for blanks and controls
     const auto add = [&](qsizetype from, qsizetype to) {
-        for (qsizetype i = from; i < to; ++i)
+        for (qsizetype i = from; i < to; ++i) {
             marked += MarkedHtml(text.at(i).unicode(), i < lead || i >= trail);
+            plain += Visible(text.at(i).unicode());
+        }
     };
     if (units <= kToolTipHead + kToolTipTail) {
         add(0, units);
     } else {
         add(0, kToolTipHead);
-        marked += QStringLiteral("<b>%1</b>")
-                      .arg(tr("\u2026 %1 more \u2026").arg(units - kToolTipHead - kToolTipTail));
+        const QString skipped =
+            tr("\u2026 %1 more \u2026").arg(units - kToolTipHead - kToolTipTail);
+        marked += QStringLiteral("<b>%1</b>").arg(skipped);
+        plain += skipped;
         add(units - kToolTipTail, units);
     }
     const QString as = format.isEmpty() ? QString() : tr(" as %1").arg(format);
@@ -434,6 +478,8 @@ void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
         : tr("Put on the clipboard%1, %2:").arg(as, CountOf(units, "1 character", "%1 characters"));
     form.Text6->setToolTip(QStringLiteral("<p style='white-space:pre'>%1<br>%2</p>")
                                .arg(heading.toHtmlEscaped(), marked));
+    // Plain text for a screen reader; without it, it would read the tool tip's markup.
+    form.Text6->setAccessibleDescription(heading + u'\n' + plain);
 }
 
 bool WorkDisplay::isStale(const QPlainTextEdit *box) const

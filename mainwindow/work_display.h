@@ -84,6 +84,7 @@ private:
         bool stale = false;
         QString captionToolTip;
         QString captionDescription;
+        QString boxDescription;
         std::optional<std::size_t> linked;
         std::vector<Run> shown;
     };
@@ -115,6 +116,7 @@ private:
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;
     QString text6ToolTip;
+    QString text6Description;
 };
 
 } // namespace numo

@@ -11,6 +11,7 @@
 #include "mainwindow/caption_button.h"
 #include "mainwindow/copy_as_menu.h"
 #include "mainwindow/field_box.h"
+#include "mainwindow/line_box.h"
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/standard_keys.h"
@@ -226,7 +227,7 @@ void Form1::createControls()
         return box;
     };
     const auto lineBox = [this](const char *name) {
-        auto *box = new QLineEdit(this);
+        auto *box = new LineBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setMaxLength(std::numeric_limits<int>::max()); // the model has no limit either
         return box;
@@ -382,7 +383,7 @@ std::u16string Form1::fieldText(const QWidget *textBox) const
         if (const auto *box = qobject_cast<const FieldBox *>(field.widget))
             field.text = box->fieldText();
         else
-            field.text = static_cast<const QLineEdit *>(field.widget)->text().toStdU16String();
+            field.text = static_cast<const LineBox *>(field.widget)->fieldText().toStdU16String();
         field.userEdited = false;
     }
     return field.text;
@@ -400,7 +401,7 @@ std::u16string Form1::displayedText(const QWidget *textBox) const
         return field.text;
     if (const auto *box = qobject_cast<const FieldBox *>(field.widget))
         return box->fieldText();
-    return static_cast<const QLineEdit *>(field.widget)->text().toStdU16String();
+    return static_cast<const LineBox *>(field.widget)->fieldText().toStdU16String();
 }
 
 void Form1::setFieldText(QWidget *textBox, std::u16string text)
@@ -430,7 +431,7 @@ void Form1::pushFieldsToWidgets()
         if (auto *box = qobject_cast<FieldBox *>(field.widget))
             box->setFieldText(field.text);
         else
-            static_cast<QLineEdit *>(field.widget)->setText(ToQString(field.text));
+            static_cast<LineBox *>(field.widget)->setFieldText(ToQString(field.text));
         field.widgetBehind = false;
         field.userEdited = false;
     }

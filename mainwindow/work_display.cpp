@@ -1,5 +1,9 @@
 #include "mainwindow/work_display.h"
 
+#include "conversion/binary.h"
+#include "conversion/dotted_decimal.h"
+#include "conversion/hexadecimal.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -113,36 +117,26 @@ void WorkDisplay::readField(Field &field, const std::u16string &text)
 {
     field.text = text;
     field.serial = ++changes;
+    field.structure = {};
+    // The bytes and where they sit come from the one reader of the field's notation.
+    ByteStructure *where = field.text.size() <= kStructureLimit ? &field.structure : nullptr;
     switch (field.notation) {
-    case Notation::DottedDecimal:
-        field.bytes = DottedDecimalBytes(field.text);
-        break;
-    case Notation::Hexadecimal:
-        field.bytes = HexBytes(field.text);
-        break;
-    case Notation::Binary:
-        field.bytes = BinaryBytes(field.text);
-        break;
-    case Notation::TextLine:
-        field.bytes = TextLineBytes(field.text);
+    case Notation::DottedDecimal: {
+        const auto values = ReadDottedDecimal(field.text, where);
+        field.bytes.resize(values.size());
+        std::transform(values.begin(), values.end(), field.bytes.begin(),
+            [](const DottedValue &value) { return value.lowByte; });
         break;
     }
-    field.structure = {};
-    if (field.text.size() <= kStructureLimit) {
-        switch (field.notation) {
-        case Notation::DottedDecimal:
-            field.structure = DottedDecimalStructure(field.text);
-            break;
-        case Notation::Hexadecimal:
-            field.structure = HexStructure(field.text);
-            break;
-        case Notation::Binary:
-            field.structure = BinaryStructure(field.text);
-            break;
-        case Notation::TextLine:
-            field.structure = TextLineStructure(field.text);
-            break;
-        }
+    case Notation::Hexadecimal:
+        field.bytes = ReadHex(field.text, where);
+        break;
+    case Notation::Binary:
+        field.bytes = ReadBinary(field.text, where);
+        break;
+    case Notation::TextLine:
+        field.bytes = ReadTextLine(field.text, where);
+        break;
     }
     // The document holds a CR LF pair as one break.
     field.droppedLineFeeds.clear();

@@ -1,4 +1,6 @@
-#include "conversion/byte_structure.h"
+#include "conversion/binary.h"
+#include "conversion/dotted_decimal.h"
+#include "conversion/hexadecimal.h"
 #include "u16.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,17 @@ namespace {
     using test::U16;
     using Spans = std::vector<TextSpan>;
     using Marks = std::vector<Mark>;
+
+    template <auto Reader> ByteStructure Where(std::u16string_view text)
+    {
+        ByteStructure where;
+        static_cast<void>(Reader(text, &where));
+        return where;
+    }
+    constexpr auto HexStructure = Where<ReadHex>;
+    constexpr auto BinaryStructure = Where<ReadBinary>;
+    constexpr auto DottedDecimalStructure = Where<ReadDottedDecimal>;
+    constexpr auto TextLineStructure = Where<ReadTextLine>;
 
     struct StructureCase
     {
@@ -74,10 +87,9 @@ namespace {
     TEST(FieldBytes, ReadWithEachFieldsConversion)
     {
         using Bytes = std::vector<std::uint8_t>;
-        EXPECT_EQ(DottedDecimalBytes(u"1.300 7"), (Bytes{1, 44, 7}));
-        EXPECT_EQ(HexBytes(u"abc"), (Bytes{0xab, 0x0c}));
-        EXPECT_EQ(BinaryBytes(u"0110 0001"), (Bytes{0x60}));
-        EXPECT_EQ(TextLineBytes(U16("A\u00e9\u2603")), (Bytes{65, 233, 63}));
+        EXPECT_EQ(ReadHex(u"abc"), (Bytes{0xab, 0x0c}));
+        EXPECT_EQ(ReadBinary(u"0110 0001"), (Bytes{0x60}));
+        EXPECT_EQ(ReadTextLine(U16("A\u00e9\u2603")), (Bytes{65, 233, 63}));
     }
 
     TEST(TextLineOffset, ExactOrWithBlanksDroppedAtTheEnds)

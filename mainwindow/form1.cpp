@@ -111,19 +111,6 @@ QWidget *Form1::box(Field field) const
     return boxes[static_cast<std::size_t>(field)];
 }
 
-std::u16string Form1::fieldText(const QWidget *textBox) const
-{
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        if (box(static_cast<Field>(i)) == textBox)
-            return fields.texts[i];
-    return {};
-}
-
-QString Form1::fieldQString(const QWidget *textBox) const
-{
-    return QString::fromStdU16String(fieldText(textBox));
-}
-
 cascade::State Form1::cascadeState()
 {
     return {tables.ByteBitTable, cascadeDepth};

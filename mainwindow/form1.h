@@ -96,10 +96,6 @@ private:
     void reportSaveFailure(const QString &path, const QString &reason);
     void reportNotANumber(const QString &text);
 
-public: // TEMPORARY until the window tests find controls by name
-    [[nodiscard]] std::u16string fieldText(const QWidget *textBox) const;
-    [[nodiscard]] QString fieldQString(const QWidget *textBox) const;
-
     // Window-level state.
     BitPatternTables tables;
     std::int16_t cascadeDepth = 0;
@@ -147,8 +143,6 @@ public: // TEMPORARY until the window tests find controls by name
     QLabel *Label15 = nullptr;         // maker's postal address
     QLabel *Label16 = nullptr;         // maker's web site
     QLabel *Label17 = nullptr;         // maker's telephone and e-mail
-
-private:
     QString folder;
     QPixmap logo; // the background picture, drawn at the top left
     QString recordedHelpTitle;

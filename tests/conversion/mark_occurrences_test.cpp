@@ -1,23 +1,25 @@
 #include "help/mark_occurrences.h"
-#include "u16.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace numo {
 namespace {
 
-    using test::Show;
-    using test::U16;
-
     struct MarkCase
     {
         const char *name;
-        const char *text;
-        const char *search;
-        const char *markedText;
+        std::u16string_view text;
+        std::u16string_view search;
+        std::u16string_view markedText;
         bool found;
         std::size_t caret;
     };
+
+    void PrintTo(const MarkCase &row, std::ostream *out)
+    {
+        *out << row.name;
+    }
 
     class Marks : public testing::TestWithParam<MarkCase>
     {
@@ -25,8 +27,8 @@ namespace {
 
     TEST_P(Marks, MarksEveryOccurrence)
     {
-        const SearchMarks marks = MarkOccurrences(U16(GetParam().text), U16(GetParam().search));
-        EXPECT_EQ(Show(marks.markedText), Show(U16(GetParam().markedText)));
+        const SearchMarks marks = MarkOccurrences(GetParam().text, GetParam().search);
+        EXPECT_EQ(marks.markedText, GetParam().markedText);
         EXPECT_EQ(marks.found, GetParam().found);
         if (GetParam().found) {
             EXPECT_EQ(marks.caret, GetParam().caret);
@@ -34,22 +36,22 @@ namespace {
     }
 
     INSTANTIATE_TEST_SUITE_P(Cases, Marks,
-        testing::Values(
-            MarkCase{"AnyCase", "Binary: 1 binary", "BINARY", "<<binary>>: 1 <<binary>>", true, 7},
-            MarkCase{
-                "HeadingShownLowerCase", "  Binary:\r\n", "binary", "  <<binary>>:\r\n", true, 9},
-            MarkCase{"OverlapOdd", "aaa", "aa", "<<aa>>a", true, 3},
-            MarkCase{"OverlapEven", "aaaa", "aa", "<<aa>><<aa>>", true, 3},
+        testing::Values(MarkCase{"AnyCase", u"Binary: 1 binary", u"BINARY",
+                            u"<<binary>>: 1 <<binary>>", true, 7},
+            MarkCase{"HeadingShownLowerCase", u"  Binary:\r\n", u"binary", u"  <<binary>>:\r\n",
+                true, 9},
+            MarkCase{"OverlapOdd", u"aaa", u"aa", u"<<aa>>a", true, 3},
+            MarkCase{"OverlapEven", u"aaaa", u"aa", u"<<aa>><<aa>>", true, 3},
             // The skipped overlapping occurrence still lowers its characters.
-            MarkCase{"OverlapLowersRest", "AAA", "aa", "<<aa>>a", true, 3},
-            MarkCase{"NotFound", "Hexadecimal", "xyz", "Hexadecimal", false, 0},
-            MarkCase{"OtherCharactersKeepTheirCase", "ABC abc", "b", "A<<b>>C a<<b>>c", true, 3},
-            MarkCase{"EmptySearch", "Numo", "", "Numo", true, 1},
-            MarkCase{"EmptyText", "", "a", "", false, 0},
-            MarkCase{"BothEmpty", "", "", "", false, 0},
-            MarkCase{"CodePageLetters", "\u00C9t\u00E9 \u0160", "\u00E9",
-                "<<\u00E9>>t<<\u00E9>> \u0160", true, 2},
-            MarkCase{"SearchLongerThanText", "ab", "abc", "ab", false, 0}),
+            MarkCase{"OverlapLowersRest", u"AAA", u"aa", u"<<aa>>a", true, 3},
+            MarkCase{"NotFound", u"Hexadecimal", u"xyz", u"Hexadecimal", false, 0},
+            MarkCase{"OtherCharactersKeepTheirCase", u"ABC abc", u"b", u"A<<b>>C a<<b>>c", true, 3},
+            MarkCase{"EmptySearch", u"Numo", u"", u"Numo", true, 1},
+            MarkCase{"EmptyText", u"", u"a", u"", false, 0},
+            MarkCase{"BothEmpty", u"", u"", u"", false, 0},
+            MarkCase{"CodePageLetters", u"\u00C9t\u00E9 \u0160", u"\u00E9",
+                u"<<\u00E9>>t<<\u00E9>> \u0160", true, 2},
+            MarkCase{"SearchLongerThanText", u"ab", u"abc", u"ab", false, 0}),
         [](const auto &row) { return row.param.name; });
 
     TEST(Marks, CodePageLowerFollowsTheLetters)

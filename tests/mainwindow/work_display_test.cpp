@@ -55,12 +55,7 @@ class WorkDisplayTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<WindowOnTemporaryFolder>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window->form.get()));
-    }
+    void init() { window = std::make_unique<WindowOnTemporaryFolder>(); }
     void cleanup() { window.reset(); }
 
     void marks_show_implicit_steps_data();
@@ -71,6 +66,7 @@ private slots:
     void captions_dim_while_fields_are_out_of_step();
     void clipboard_tool_tip_marks_blanks_and_controls();
     void text_line_shows_codes_and_marks_foreign_characters();
+    void switched_off_it_takes_back_what_it_set();
     void nothing_written_changes();
 
 private:
@@ -78,6 +74,7 @@ private:
     {
         return window->form->findChild<QPlainTextEdit *>(name);
     }
+    [[nodiscard]] WorkDisplay *work() const { return window->form->workDisplay(); }
 
     std::unique_ptr<WindowOnTemporaryFolder> window;
 };
@@ -111,7 +108,7 @@ void WorkDisplayTest::marks_show_implicit_steps()
     QFETCH(int, plain);
     QPlainTextEdit *target = box(field);
     TypeInto(target, typed);
-    QCOMPARE(Shown(target), typed); // the text itself never changes
+    QCOMPARE(target->toPlainText(), typed); // the text itself never changes
 
     const QTextCharFormat mark = FormatAt(target, marked);
     if (kind == u"wave")
@@ -134,6 +131,8 @@ void WorkDisplayTest::caret_links_the_same_byte_everywhere_data()
     // After "Numo": 78 117 109 111 / 4E-75-6D-6F / 01001110-01110101-... / Numo
     QTest::newRow("decimal") << "Text1" << 4 << 1;
     QTest::newRow("hexadecimal") << "Text2" << 7 << 2;
+    QTest::newRow("hexadecimal, just after a byte") << "Text2" << 8 << 2;
+    QTest::newRow("decimal, at a byte's start") << "Text1" << 3 << 1;
     QTest::newRow("binary") << "Text3" << 30 << 3;
     QTest::newRow("text line") << "Text5" << 1 << 1;
 }
@@ -143,13 +142,14 @@ void WorkDisplayTest::caret_links_the_same_byte_everywhere()
     QFETCH(QString, field);
     QFETCH(int, rights);
     QFETCH(int, byte);
+    const auto &w = *window;
     auto &form = *window->form;
-    TypeInto(form.Text5, QStringLiteral("Numo"));
-    Click(form.Command3);
+    TypeInto(w.box("Text5"), QStringLiteral("Numo"));
+    Click(w.button("Command3"));
     PlaceCaret(box(field), rights);
 
     const auto expected = std::optional<std::size_t>(static_cast<std::size_t>(byte));
-    for (QPlainTextEdit *other : {form.Text1, form.Text2, form.Text3, form.Text5}) {
+    for (QPlainTextEdit *other : {w.box("Text1"), w.box("Text2"), w.box("Text3"), w.box("Text5")}) {
         if (other == box(field)) {
             QCOMPARE(form.workDisplay()->linkedByte(other), std::nullopt);
             continue;
@@ -157,63 +157,66 @@ void WorkDisplayTest::caret_links_the_same_byte_everywhere()
         QCOMPARE(form.workDisplay()->linkedByte(other), expected);
     }
     // In the hexadecimal field byte k is characters 3k and 3k+1, highlighted and underlined.
-    if (box(field) != form.Text2) {
-        const QTextCharFormat linked = FormatAt(form.Text2, 3 * byte + 1);
+    if (box(field) != w.box("Text2")) {
+        const QTextCharFormat linked = FormatAt(w.box("Text2"), 3 * byte + 1);
         QCOMPARE(linked.background().color(), form.palette().color(QPalette::Highlight));
         QCOMPARE(linked.underlineStyle(), QTextCharFormat::SingleUnderline);
-        QVERIFY(!FormatAt(form.Text2, 3 * byte + 3).hasProperty(QTextFormat::ForegroundBrush));
+        QVERIFY(!FormatAt(w.box("Text2"), 3 * byte + 3).hasProperty(QTextFormat::ForegroundBrush));
     }
 }
 
 void WorkDisplayTest::pointer_links_and_disagreeing_fields_are_left_out()
 {
+    const auto &w = *window;
     auto &form = *window->form;
-    TypeInto(form.Text2, QStringLiteral("20 41 42 20"));
-    Click(form.Command4); // the text line drops the blanks at its ends: "AB"
-    QCOMPARE(Shown(form.Text5), QStringLiteral("AB"));
+    TypeInto(w.box("Text2"), QStringLiteral("20 41 42 20"));
+    Click(w.button("Command4")); // the text line drops the blanks at its ends: "AB"
+    QCOMPARE(w.shown("Text5"), QStringLiteral("AB"));
 
-    QTest::mouseMove(form.Text5->viewport(), PointOf(form.Text5, 1));
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text2), std::optional<std::size_t>(2));
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text1), std::optional<std::size_t>(2));
-    QTest::mouseMove(form.Text2->viewport(), PointOf(form.Text2, 9));
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text5), std::nullopt); // a dropped blank
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text3), std::optional<std::size_t>(3));
+    QTest::mouseMove(w.box("Text5")->viewport(), PointOf(w.box("Text5"), 1));
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text2")), std::optional<std::size_t>(2));
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text1")), std::optional<std::size_t>(2));
+    QTest::mouseMove(w.box("Text2")->viewport(), PointOf(w.box("Text2"), 9));
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text5")), std::nullopt); // a dropped blank
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text3")), std::optional<std::size_t>(3));
 
-    TypeInto(form.Text1, QStringLiteral("9 9"));
-    PlaceCaret(form.Text1, 0);
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text2), std::nullopt);
-    QCOMPARE(form.workDisplay()->linkedByte(form.Text5), std::nullopt);
+    TypeInto(w.box("Text1"), QStringLiteral("9 9"));
+    PlaceCaret(w.box("Text1"), 0);
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text2")), std::nullopt);
+    QCOMPARE(form.workDisplay()->linkedByte(w.box("Text5")), std::nullopt);
 }
 
 void WorkDisplayTest::captions_dim_while_fields_are_out_of_step()
 {
-    auto &form = *window->form;
+    const auto &w = *window;
     const auto dimmed = [&](QLabel *caption) {
         return caption->foregroundRole() == QPalette::PlaceholderText && caption->font().italic();
     };
-    TypeInto(form.Text5, QStringLiteral("Hi"));
-    Click(form.Command3);
-    for (QLabel *caption : {form.Label1, form.Label2, form.Label3, form.Label5})
+    TypeInto(w.box("Text5"), QStringLiteral("Hi"));
+    Click(w.button("Command3"));
+    for (QLabel *caption :
+        {w.label("Label1"), w.label("Label2"), w.label("Label3"), w.label("Label5")})
         QVERIFY(!dimmed(caption));
 
-    TypeInto(form.Text2, QStringLiteral("48 69 21")); // a manual edit
-    QVERIFY(!dimmed(form.Label2));
-    for (QLabel *caption : {form.Label1, form.Label3, form.Label5}) {
+    TypeInto(w.box("Text2"), QStringLiteral("48 69 21")); // a manual edit
+    QVERIFY(!dimmed(w.label("Label2")));
+    for (QLabel *caption : {w.label("Label1"), w.label("Label3"), w.label("Label5")}) {
         QVERIFY(dimmed(caption));
         QVERIFY(caption->toolTip().contains(QStringLiteral("Hexadecimal field: 2 bytes here, 3")));
     }
-    QCOMPARE(form.Label1->text(), QStringLiteral("Decimal in Bytes (such as IP Addresses)"));
+    QCOMPARE(w.label("Label1")->text(), QStringLiteral("Decimal in Bytes (such as IP Addresses)"));
 
-    TypeInto(form.Text3, QStringLiteral("01000001"));
-    Click(form.Command6); // writes only the text line
-    QVERIFY(!dimmed(form.Label3));
-    QVERIFY(!dimmed(form.Label5));
-    QVERIFY(dimmed(form.Label1));
-    QVERIFY(dimmed(form.Label2));
-    QVERIFY(form.Label2->toolTip().contains(QStringLiteral("Text Line field")));
+    TypeInto(w.box("Text3"), QStringLiteral("01000001"));
+    Click(w.button("Command6")); // writes only the text line
+    QVERIFY(!dimmed(w.label("Label3")));
+    QVERIFY(!dimmed(w.label("Label5")));
+    QVERIFY(dimmed(w.label("Label1")));
+    QVERIFY(dimmed(w.label("Label2")));
+    QVERIFY(w.label("Label2")->toolTip().contains(QStringLiteral("Text Line field")));
 
-    Click(form.Command4);
-    for (QLabel *caption : {form.Label1, form.Label2, form.Label3, form.Label5}) {
+    Click(w.button("Command4"));
+    for (QLabel *caption :
+        {w.label("Label1"), w.label("Label2"), w.label("Label3"), w.label("Label5")}) {
         QVERIFY(!dimmed(caption));
         QVERIFY(caption->toolTip().isEmpty());
     }
@@ -221,34 +224,55 @@ void WorkDisplayTest::captions_dim_while_fields_are_out_of_step()
 
 void WorkDisplayTest::clipboard_tool_tip_marks_blanks_and_controls()
 {
-    auto &form = *window->form;
-    QVERIFY(form.Text6->toolTip().isEmpty());
-    form.Text7->selectAll();
-    form.Text7->insert(QStringLiteral("  a\x01")); // as pasted
-    TypeInto(form.Text5, QStringLiteral("B"));
-    Click(form.Command3);
-    QCOMPARE(Clipboard(), QStringLiteral("  a\x01.gif"));
-    const QString tip = form.Text6->toolTip();
-    QVERIFY2(tip.contains(QStringLiteral("8 characters")), qPrintable(tip));
-    QVERIFY2(tip.contains(QStringLiteral("<b>\u2423</b><b>\u2423</b>a<b>\u2401</b>.gif")),
+    const auto &w = *window;
+    QVERIFY(w.line("Text6")->toolTip().isEmpty());
+    w.line("Text7")->selectAll();
+    w.line("Text7")->insert(QStringLiteral("  a\x01\x7f\u0085")); // as pasted
+    TypeInto(w.box("Text5"), QStringLiteral("B"));
+    Click(w.button("Command3"));
+    QCOMPARE(Clipboard(), QStringLiteral("  a\x01\x7f\u0085.gif"));
+    const QString tip = w.line("Text6")->toolTip();
+    QVERIFY2(tip.contains(QStringLiteral("10 characters")), qPrintable(tip));
+    QVERIFY2(tip.contains(QStringLiteral(
+                 "<b>\u2423</b><b>\u2423</b>a<b>\u2401</b><b>\u2421</b><b>U+0085</b>.gif")),
         qPrintable(tip));
 }
 
 void WorkDisplayTest::text_line_shows_codes_and_marks_foreign_characters()
 {
-    auto &form = *window->form;
-    TypeInto(form.Text5, QStringLiteral("\u00e9\u2603"));
+    const auto &w = *window;
+    TypeInto(w.box("Text5"), QStringLiteral("\u00e9\u2603"));
     QCOMPARE(
-        ToolTipAt(form.Text5, 0), QStringLiteral("windows-1252: \u00e9 = 233 = E9 = 11101001"));
-    QCOMPARE(ToolTipAt(form.Text5, 1),
+        ToolTipAt(w.box("Text5"), 0), QStringLiteral("windows-1252: \u00e9 = 233 = E9 = 11101001"));
+    QCOMPARE(ToolTipAt(w.box("Text5"), 1),
         QStringLiteral(
             "windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = 00111111"));
-    QCOMPARE(FormatAt(form.Text5, 1).underlineStyle(), QTextCharFormat::WaveUnderline);
-    QCOMPARE(FormatAt(form.Text5, 0).underlineStyle(), QTextCharFormat::NoUnderline);
+    QCOMPARE(FormatAt(w.box("Text5"), 1).underlineStyle(), QTextCharFormat::WaveUnderline);
+    QCOMPARE(FormatAt(w.box("Text5"), 0).underlineStyle(), QTextCharFormat::NoUnderline);
 
-    TypeInto(form.Text2, QStringLiteral("abc"));
-    QCOMPARE(ToolTipAt(form.Text2, 2),
+    TypeInto(w.box("Text2"), QStringLiteral("abc"));
+    QCOMPARE(ToolTipAt(w.box("Text2"), 2),
         QStringLiteral("Byte 2 of 2: 12 = 0C = 00001100\nThe lone digit c is read as 0c."));
+}
+
+void WorkDisplayTest::switched_off_it_takes_back_what_it_set()
+{
+    const auto &w = *window;
+    TypeInto(w.box("Text5"), QStringLiteral("Hi"));
+    Click(w.button("Command3"));
+    TypeInto(w.box("Text2"), QStringLiteral("4"));
+    QVERIFY(w.label("Label1")->font().italic());
+    QVERIFY(!w.box("Text2")->extraSelections().isEmpty());
+    QVERIFY(!w.line("Text6")->toolTip().isEmpty());
+    window->form->setShowWork(false);
+    QVERIFY(!window->form->workDisplay());
+    QVERIFY(!w.label("Label1")->font().italic());
+    QCOMPARE(w.label("Label1")->foregroundRole(), QPalette::WindowText);
+    QVERIFY(w.label("Label1")->toolTip().isEmpty());
+    QVERIFY(w.box("Text2")->extraSelections().isEmpty());
+    QVERIFY(w.line("Text6")->toolTip().isEmpty());
+    window->form->setShowWork(true);
+    QVERIFY(w.label("Label2")->font().italic()); // shown again at once
 }
 
 void WorkDisplayTest::nothing_written_changes()
@@ -257,24 +281,21 @@ void WorkDisplayTest::nothing_written_changes()
     // clipboard and the files after each step.
     const auto session = [](bool showWork) {
         WindowOnTemporaryFolder scratch;
-        scratch.show();
+        const auto &w = scratch;
         auto &form = *scratch.form;
         form.setShowWork(showWork);
         QStringList states;
         const auto record = [&] {
             QString state;
-            for (QWidget *field : {static_cast<QWidget *>(form.Text1),
-                     static_cast<QWidget *>(form.Text2), static_cast<QWidget *>(form.Text3),
-                     static_cast<QWidget *>(form.Text4), static_cast<QWidget *>(form.Text5),
-                     static_cast<QWidget *>(form.Text6), static_cast<QWidget *>(form.Text7),
-                     static_cast<QWidget *>(form.Text8), static_cast<QWidget *>(form.Text9)})
-                state += form.fieldQString(field) + u'|';
+            for (const char *name :
+                {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"})
+                state += w.shown(name) + u'|';
             for (QLabel *label : form.findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
                 state += label->text() + u'|';
-            state += Shown(form.Text2) + Shown(form.Text5) + Shown(form.Text6) + u'|';
             state += Clipboard() + u'|';
             state += form.focusWidget() ? form.focusWidget()->objectName() : QString();
-            for (const QString &path : {scratch.iniPath(), scratch.helpPath()}) {
+            for (const QString &path :
+                {scratch.iniPath(), scratch.folder + QStringLiteral("/numo2.txt")}) {
                 QFile file(path);
                 state += file.open(QIODevice::ReadOnly)
                     ? QString::fromLatin1(file.readAll().toHex())
@@ -282,23 +303,23 @@ void WorkDisplayTest::nothing_written_changes()
             }
             states << state;
         };
-        TypeInto(form.Text5, QStringLiteral("N\u00e9 "));
-        Click(form.Command3);
+        TypeInto(w.box("Text5"), QStringLiteral("N\u00e9 "));
+        Click(w.button("Command3"));
         record();
-        PlaceCaret(form.Text2, 4);
-        QTest::mouseMove(form.Text1->viewport(), PointOf(form.Text1, 1));
-        static_cast<void>(ToolTipAt(form.Text5, 1));
+        PlaceCaret(w.box("Text2"), 4);
+        QTest::mouseMove(w.box("Text1")->viewport(), PointOf(w.box("Text1"), 1));
+        static_cast<void>(ToolTipAt(w.box("Text5"), 1));
         record();
-        TypeInto(form.Text2, QStringLiteral("0x1F abc"));
-        Click(form.Command4);
+        TypeInto(w.box("Text2"), QStringLiteral("0x1F abc"));
+        Click(w.button("Command4"));
         record();
-        TypeInto(form.Text3, QStringLiteral("0110 0001"));
-        Click(form.Command6);
+        TypeInto(w.box("Text3"), QStringLiteral("0110 0001"));
+        Click(w.button("Command6"));
         record();
-        TypeInto(form.Text1, QStringLiteral("1.300"));
-        Click(form.Command1);
-        form.Text8->setText(QStringLiteral(".png"));
-        Click(form.Command7);
+        TypeInto(w.box("Text1"), QStringLiteral("1.300"));
+        Click(w.button("Command1"));
+        w.line("Text8")->setText(QStringLiteral(".png"));
+        Click(w.button("Command7"));
         record();
         return states;
     };

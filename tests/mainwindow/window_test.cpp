@@ -1,10 +1,13 @@
-// The window's wiring: each button, list, key and the clipboard reach their handler, the focus
-// lands where it should, the captions fit, and the help window lives beside the main window.
+// The window's wiring, one row per path: each button, list, key and the clipboard reach their
+// handler, the focus lands where it should, the settings file is read at start and written by
+// Save Configuration; and the captions fit, the help window lives beside the main window.
 #include "form1_fixture.h"
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
 
+#include <QFile>
 #include <QFontMetrics>
+#include <QMessageBox>
 
 using namespace numo;
 using namespace numo::testing;
@@ -13,152 +16,134 @@ namespace {
 
 using Window = WindowOnTemporaryFolder;
 
-// What a control shows: a box's text, a label's caption, a button's state.
-QString Seen(const Window &w, const char *name)
+// Runs steps separated by "; ": "type Text1 1.2", "click Command1", "key List1 Return" (Return,
+// Enter, Space), "dbl List1 1", "select List1 2", "restart" (a new window on the same folder)
+// and "block" (a folder where the settings file goes).
+void Run(Window &w, const QString &script)
 {
+    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString verb = step.section(u' ', 0, 0);
+        const QByteArray name = step.section(u' ', 1, 1).toLatin1();
+        const QString rest = step.section(u' ', 2);
+        if (verb == u"type") {
+            TypeInto(w.get(name), rest);
+        } else if (verb == u"click") {
+            Click(w.button(name));
+        } else if (verb == u"key") {
+            const auto key = rest == u"Return" ? Qt::Key_Return
+                : rest == u"Enter"             ? Qt::Key_Enter
+                                               : Qt::Key_Space;
+            w.get(name)->setFocus();
+            QTest::keyClick(
+                w.get(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else if (verb == u"dbl") {
+            DoubleClickItem(w.list(name), rest.toInt());
+        } else if (verb == u"select") {
+            w.list(name)->setFocus();
+            w.list(name)->setCurrentRow(rest.toInt());
+        } else if (verb == u"restart") {
+            w.form = std::make_unique<Form1>(w.folder);
+        } else {
+            QVERIFY(QDir().mkdir(w.iniPath()));
+        }
+    }
+}
+
+// What a check names: a box's text, a caption, a list's selection, a button's state, "Text4.d"
+// for an accessible description, or the focus, the clipboard, the title, the settings file
+// (its line ends as "/") and the save warning.
+QString Seen(const Window &w, const QString &what)
+{
+    const QByteArray name = what.toLatin1();
+    if (what == u"focus")
+        return QApplication::focusWidget()->objectName();
+    if (what == u"clipboard")
+        return Clipboard();
+    if (what == u"title")
+        return w.form->windowTitle();
+    if (what == u"warning")
+        return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
+    if (what == u"ini") {
+        QFile file(w.iniPath());
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromLatin1(file.readAll())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("/"))
+            : QStringLiteral("missing");
+    }
+    if (what.endsWith(QStringLiteral(".d")))
+        return w.get(name.chopped(2))->accessibleDescription();
     if (auto *label = w.label(name))
         return label->text();
     if (auto *button = w.button(name))
         return button->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+    if (auto *list = w.list(name))
+        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
     return w.shown(name);
 }
 
-void Press(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    target->setFocus();
-    QTest::keyClick(target, key, modifiers);
-}
-
-void SelectRow(QListWidget *list, int row)
-{
-    list->setFocus();
-    list->setCurrentRow(row);
-}
-
-struct Wiring
+struct Row
 {
     const char *name;
-    void (*act)(const Window &w);
-    const char *control;  // looked at afterwards
-    const char *expected; // what it shows
-    const char *focus;    // where the focus is then, or nullptr
-    const char *clipboard = nullptr;
+    const char *settings; // the settings file before the start, or nullptr for none
+    const char *steps;
+    const char *checks; // "what=shown" separated by "|"
 };
 
-const Wiring kWiring[] = {
-    {"Command1_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text1"), "1.2");
-            Click(w.button("Command1"));
-        },
-        "Text2", "01-02", nullptr},
-    {"Command1_return",
-        [](const Window &w) {
-            TypeInto(w.box("Text1"), "1.2");
-            Press(w.button("Command1"), Qt::Key_Return);
-        },
-        "Text3", "00000001-00000010", "Command1"},
-    {"Command1_keypad_enter",
-        [](const Window &w) {
-            TypeInto(w.box("Text1"), "3");
-            Press(w.button("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
-        },
-        "Text2", "03", nullptr},
-    {"Command1_space",
-        [](const Window &w) {
-            TypeInto(w.box("Text1"), "4");
-            Press(w.button("Command1"), Qt::Key_Space);
-        },
-        "Text2", "04", nullptr},
-    {"Command2_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text4"), " 256 ");
-            Click(w.button("Command2"));
-        },
-        "Text1", "0 0 0 0 0 1 0", nullptr},
-    {"Command3_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text5"), "A\u00e9");
-            Click(w.button("Command3"));
-        },
-        "Text1", "65 233", "Command5", "a.gif"},
-    {"Command4_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text2"), "4a");
-            Click(w.button("Command4"));
-        },
-        "Text5", "J", nullptr},
-    {"Command5_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text4"), "7");
-            Click(w.button("Command5"));
-        },
-        "Text4", "", "Text5"},
-    {"Command6_click",
-        [](const Window &w) {
-            TypeInto(w.box("Text3"), "01000001-01000010");
-            Click(w.button("Command6"));
-        },
-        "Label3", "2           ", nullptr},
-    {"Command6_writes_the_text_line",
-        [](const Window &w) {
-            TypeInto(w.box("Text3"), "01000001");
-            Click(w.button("Command6"));
-        },
-        "Text5", "A", nullptr},
-    {"List1_double_click", [](const Window &w) { DoubleClickItem(w.list("List1"), 1); }, "Label7",
-        "Hex Value", nullptr},
-    {"List1_return",
-        [](const Window &w) {
-            SelectRow(w.list("List1"), 2);
-            Press(w.list("List1"), Qt::Key_Return);
-        },
-        "Label7", "Binary Value", nullptr},
-    {"List1_other_key",
-        [](const Window &w) {
-            SelectRow(w.list("List1"), 2);
-            Press(w.list("List1"), Qt::Key_Space);
-        },
-        "Label7", "ASCII Value", nullptr},
-    {"List1_single_click_chooses_the_value",
-        [](const Window &w) {
-            SelectRow(w.list("List1"), 1);
-            TypeInto(w.box("Text5"), "B");
-            Click(w.button("Command3"));
-        },
-        "Text9", "42", nullptr, "a42.gif"},
-    {"List2_double_click", [](const Window &w) { DoubleClickItem(w.list("List2"), 1); }, "Command7",
-        "enabled", nullptr},
-    {"List2_keypad_enter",
-        [](const Window &w) {
-            SelectRow(w.list("List2"), 1);
-            Press(w.list("List2"), Qt::Key_Enter, Qt::KeypadModifier);
-        },
-        "Command7", "enabled", nullptr},
-    {"Text7_edit", [](const Window &w) { TypeInto(w.line("Text7"), "b"); }, "Command7", "enabled",
-        nullptr},
-    {"Text8_edit", [](const Window &w) { TypeInto(w.line("Text8"), ".png"); }, "Command7",
-        "enabled", nullptr},
-    {"single_key_converts_each_key",
-        [](const Window &w) {
-            SelectRow(w.list("List2"), 0);
-            TypeInto(w.box("Text4"), "9");
-            TypeInto(w.box("Text5"), "xB");
-        },
-        "Text1", "66", "Text5", "a.gif"},
-    {"single_key_empties_the_fields",
-        [](const Window &w) {
-            SelectRow(w.list("List2"), 0);
-            TypeInto(w.box("Text4"), "9");
-            TypeInto(w.box("Text5"), "xB");
-        },
-        "Text5", "B", nullptr, "a.gif"},
-    {"string_mode_only_types",
-        [](const Window &w) {
-            SelectRow(w.list("List2"), 1);
-            TypeInto(w.box("Text5"), "B");
-        },
-        "Text1", "", "Text5"},
+const Row kRows[] = {
+    {"Command1_click", nullptr, "type Text1 1.2; click Command1",
+        "Text2=01-02|Text3=00000001-00000010|clipboard=before"},
+    {"Command1_return", nullptr, "type Text1 1.2; key Command1 Return",
+        "Text2=01-02|focus=Command1"},
+    {"Command1_keypad_enter", nullptr, "type Text1 3; key Command1 Enter", "Text2=03"},
+    {"Command1_space", nullptr, "type Text1 4; key Command1 Space", "Text2=04"},
+    {"Command2_click", nullptr, "type Text4  256 ; click Command2", "Text1=0 0 0 0 0 1 0"},
+    {"Command2_not_a_number", nullptr, "type Text4 12abc; click Command2",
+        "Text1=|Text4.d=Not a number: 12abc"},
+    {"Command2_number_again", nullptr,
+        "type Text4 x; click Command2; type Text4 1,000; click Command2",
+        "Text1=0 0 0 0 0 3 232|Text4.d=Enter large numbers here and have them converted to "
+        "bytes, hex, text, bin, and text"},
+    {"Command3_click", nullptr, "type Text5 A\u00e9; click Command3",
+        "Text1=65 233|Text6=a.gif|focus=Command5|clipboard=a.gif"},
+    {"Command4_click", nullptr, "type Text2 4a; click Command4", "Text5=J|Text1=74"},
+    {"Command5_click", nullptr, "type Text4 7; type Text6 x; type Text9 v; click Command5",
+        "Text4=|Text6=|Text9=v|Text7=a|focus=Text5"},
+    {"Command6_click", nullptr, "type Text3 01000001-01000010; click Command6",
+        "Label3=2           |Text5=AB|Text1="},
+    {"List1_double_click", nullptr, "dbl List1 1", "Label7=Hex Value|Command7=enabled"},
+    {"List1_return", nullptr, "select List1 2; key List1 Return", "Label7=Binary Value"},
+    {"List1_other_key", nullptr, "select List1 2; key List1 Space",
+        "Label7=ASCII Value|Command7=disabled"},
+    {"List1_selection_chooses_the_value", nullptr, "select List1 1; type Text5 B; click Command3",
+        "Text9=42|clipboard=a42.gif|Label7=ASCII Value"},
+    {"List2_double_click", nullptr, "dbl List2 1", "Command7=enabled"},
+    {"List2_keypad_enter", nullptr, "select List2 1; key List2 Enter", "Command7=enabled"},
+    {"Text7_edit", nullptr, "type Text7 b", "Command7=enabled"},
+    {"Text8_edit", nullptr, "type Text8 .png", "Command7=enabled"},
+    {"single_key_converts_each_key", nullptr, "select List2 0; type Text4 9; type Text5 xB",
+        "Text1=66|Text5=B|Text4=|focus=Text5|clipboard=a.gif"},
+    {"string_mode_only_types", nullptr, "select List2 1; type Text5 B",
+        "Text1=|Text5=B|clipboard=before"},
+    {"no_mode_only_types", nullptr, "type Text5 B", "Text1="},
+    {"first_run", nullptr, "",
+        "Text7=a|Text8=.gif|Label7=ASCII Value|List1=|List2=|Command7=disabled|ini=missing|"
+        "title=Numo Number Converter by   www.plimpton-data.example  21 Sep 01"},
+    {"settings_applied", "p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
+        "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
+    {"settings_short_file_applies_nothing", "p\r\n.png\r\nHex Value\r\n", "",
+        "Text7=a|Text8=.gif|Label7=ASCII Value|List1="},
+    {"settings_unknown_values_select_nothing", "x\ny\nhex value\nSingle key\n", "",
+        "Text7=x|Text8=y|Label7=hex value|List1=|List2="},
+    {"settings_empty_value", "a \r\n\xe9\r\n\r\nSingle Key\r\n", "",
+        "Text7=a |Text8=\u00e9|Label7=|List2=Single Key"},
+    {"save_as_chosen", nullptr,
+        "type Text7 p ; dbl List1 1; dbl List2 1; select List1 0; click Command7",
+        "ini=p /.gif/Hex Value/String//|Command7=disabled|warning=none"},
+    {"save_nothing_chosen", nullptr, "type Text8 \u00e9; click Command7", "ini=a/\u00e9////"},
+    {"saved_come_back", nullptr, "type Text7 q; dbl List1 2; click Command7; restart",
+        "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
+    {"save_failure_warns", nullptr, "block; type Text8 .png; click Command7",
+        "Command7=enabled|warning=shown"},
 };
 
 } // namespace
@@ -167,63 +152,55 @@ class WindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Window> window;
-
 private slots:
-    void init() { window = std::make_unique<Window>(); }
-    void cleanup()
-    {
-        window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    void each_control_reaches_its_handler_data()
+    void each_path_reaches_its_handler_data()
     {
         QTest::addColumn<int>("row");
-        for (int row = 0; row < static_cast<int>(std::size(kWiring)); ++row)
-            QTest::newRow(kWiring[row].name) << row;
+        for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
+            QTest::newRow(kRows[row].name) << row;
     }
 
-    void each_control_reaches_its_handler()
+    void each_path_reaches_its_handler()
     {
         QFETCH(int, row);
-        const Wiring &wiring = kWiring[row];
+        const QByteArray settings(kRows[row].settings ? kRows[row].settings : "");
+        Window window(kRows[row].settings ? &settings : nullptr);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        QCOMPARE(Seen(*window, "Command7"), QStringLiteral("disabled"));
-        wiring.act(*window);
-        QCOMPARE(Seen(*window, wiring.control), QString::fromUtf8(wiring.expected));
-        if (wiring.focus)
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(wiring.focus));
-        QCOMPARE(Clipboard(), QString::fromLatin1(wiring.clipboard ? wiring.clipboard : "before"));
+        Run(window, QString::fromUtf8(kRows[row].steps));
+        for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
+            const QString what = check.section(u'=', 0, 0);
+            QCOMPARE(what + u'=' + Seen(window, what), check);
+        }
     }
 
-    void not_a_number_is_said_and_converts_nothing()
+    void second_failed_save_replaces_the_warning()
     {
-        QPlainTextEdit *text4 = window->box("Text4");
-        const QString description = text4->accessibleDescription();
-        TypeInto(text4, "12abc");
-        Click(window->button("Command2"));
-        QCOMPARE(window->shown("Text1"), QString());
-        QCOMPARE(text4->accessibleDescription(), QStringLiteral("Not a number: 12abc"));
-        TypeInto(text4, "1,000");
-        Click(window->button("Command2"));
-        QCOMPARE(window->shown("Text1"), QStringLiteral("0 0 0 0 0 3 232"));
-        QCOMPARE(text4->accessibleDescription(), description);
+        Window window;
+        Run(window, QStringLiteral("block; type Text8 .png; click Command7"));
+        QPointer<QMessageBox> first = window.form->saveWarning();
+        Click(window.button("Command7"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QVERIFY(window.form->saveWarning());
+        QVERIFY(window.form->saveWarning()->text().contains(
+            QDir::toNativeSeparators(window.iniPath())));
     }
 
     void every_caption_fits_its_control()
     {
+        Window window;
         int checked = 0;
-        for (const auto *label : window->form->findChildren<QLabel *>()) {
+        for (const auto *label : window.form->findChildren<QLabel *>()) {
             const QRect room = label->contentsRect();
-            const QRect needed =
-                QFontMetrics(label->font())
-                    .boundingRect(room, static_cast<int>(Qt::TextWordWrap | label->alignment()),
-                        label->text());
-            QVERIFY2(room.contains(needed), qPrintable(label->objectName()));
+            const auto flags = static_cast<int>(Qt::TextWordWrap | label->alignment());
+            QVERIFY2(
+                room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())),
+                qPrintable(label->objectName()));
             ++checked;
         }
-        for (const auto *button : window->form->findChildren<CaptionButton *>()) {
+        for (const auto *button : window.form->findChildren<CaptionButton *>()) {
             const QRect room = button->captionRect();
             QVERIFY2(room.contains(
                          QFontMetrics(button->font())
@@ -236,17 +213,17 @@ private slots:
 
     void help_opens_once_and_closes_with_the_window()
     {
-        Click(window->button("Command8"));
-        Click(window->button("Command8"));
-        QPointer<Form2> help = window->form->helpWindow();
+        Window window;
+        Click(window.button("Command8"));
+        Click(window.button("Command8"));
+        QPointer<Form2> help = window.form->helpWindow();
         QVERIFY(help && help->isVisible());
-        QCOMPARE(help->windowTitle(), window->form->windowTitle());
-        QCOMPARE(help->windowTitle(), window->form->helpTitle());
+        QCOMPARE(help->windowTitle(), window.form->windowTitle());
         int helpWindows = 0;
         for (auto *widget : QApplication::topLevelWidgets())
             helpWindows += qobject_cast<Form2 *>(widget) ? 1 : 0;
         QCOMPARE(helpWindows, 1);
-        window->form->close();
+        window.form->close();
         QVERIFY(!help->isVisible());
     }
 };

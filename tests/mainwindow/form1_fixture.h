@@ -1,37 +1,42 @@
-// Shared steps of the main-window tests: a Form1 on a temporary data folder, its controls found
-// by name, driven with real key and mouse events.
+// The main-window tests' harness: a Form1 on a temporary data folder, driven by short scripts of
+// user steps with real key and mouse events, and read back through named checks.
 #pragma once
 
 #include "mainwindow/form1.h"
+#include "mainwindow/work_display.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
 namespace numo::testing {
 
-class WindowOnTemporaryFolder
+class Window
 {
 public:
     // The data folder is a fresh subfolder "plim" of a temporary folder; the settings file,
     // when given, is written into it first.
-    explicit WindowOnTemporaryFolder(const QByteArray *settingsFile = nullptr)
+    explicit Window(const char *settingsFile = nullptr)
     {
         folder = root.path() + QStringLiteral("/plim");
         if (settingsFile) {
             QDir().mkdir(folder);
             QFile file(iniPath());
             file.open(QIODevice::WriteOnly);
-            file.write(*settingsFile);
+            file.write(settingsFile);
         }
         form = std::make_unique<Form1>(folder);
         form->show();
@@ -39,24 +44,9 @@ public:
     }
 
     [[nodiscard]] QString iniPath() const { return folder + QStringLiteral("/numo2.ini"); }
-
-    // The control named `name` (Text1, Command3, List1, Label7, ...).
-    template <typename Control = QWidget> [[nodiscard]] Control *get(const char *name) const
+    template <typename Control = QWidget> [[nodiscard]] Control *get(const QString &name) const
     {
-        return form->findChild<Control *>(QString::fromLatin1(name));
-    }
-    [[nodiscard]] QPlainTextEdit *box(const char *name) const { return get<QPlainTextEdit>(name); }
-    [[nodiscard]] QLineEdit *line(const char *name) const { return get<QLineEdit>(name); }
-    [[nodiscard]] QPushButton *button(const char *name) const { return get<QPushButton>(name); }
-    [[nodiscard]] QListWidget *list(const char *name) const { return get<QListWidget>(name); }
-    [[nodiscard]] QLabel *label(const char *name) const { return get<QLabel>(name); }
-
-    // What a text box shows, a multi-line or a single-line one.
-    [[nodiscard]] QString shown(const char *name) const
-    {
-        if (const auto *multiLine = box(name))
-            return multiLine->toPlainText();
-        return line(name)->text();
+        return form->findChild<Control *>(name);
     }
 
     QTemporaryDir root;
@@ -64,8 +54,13 @@ public:
     std::unique_ptr<Form1> form;
 };
 
-// Replaces a text box's text the way a user does: select all, then type. Characters outside
-// ASCII arrive as a key event carrying the text, as an input method sends it.
+inline QString Clipboard()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+// Replaces a box's text the way a user does: select all, then type. Characters outside ASCII
+// arrive as a key event carrying the text, as an input method sends it.
 inline void TypeInto(QWidget *box, const QString &text)
 {
     box->setFocus();
@@ -83,25 +78,151 @@ inline void TypeInto(QWidget *box, const QString &text)
     }
 }
 
-inline void Click(QPushButton *button)
+// A point inside the character at a document position.
+inline QPoint PointOf(const QPlainTextEdit *box, int position)
 {
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center() + QPoint(2, 0);
 }
 
-// The events of a real double-click: QTest's double-click alone sends no press before it.
-inline void DoubleClickItem(QListWidget *list, int row)
+// Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
+// "click Command1", "key List1 Return" (Return, Enter, Space), "dbl List1 1", "select List1 2",
+// "caret Text2 8" (Home, then that many Right), "hover Text5 1", "off" and "on" (the work
+// display), "restart" (a new window on the same folder), "block" (a folder where the settings
+// file goes).
+inline void Run(Window &w, const QString &script)
 {
-    list->scrollToItem(list->item(row));
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString verb = step.section(u' ', 0, 0);
+        const QString name = step.section(u' ', 1, 1);
+        const QString rest = step.section(u' ', 2);
+        QWidget *control = w.get(name);
+        if (verb == u"type") {
+            TypeInto(control, rest);
+        } else if (verb == u"paste") {
+            w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(rest)
+                                   : w.get<QPlainTextEdit>(name)->setPlainText(rest);
+        } else if (verb == u"click") {
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        } else if (verb == u"key") {
+            const auto key = rest == u"Return" ? Qt::Key_Return
+                : rest == u"Enter"             ? Qt::Key_Enter
+                                               : Qt::Key_Space;
+            control->setFocus();
+            QTest::keyClick(
+                control, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else if (verb == u"dbl") {
+            // The events of a real double-click: QTest's double-click alone sends no press.
+            auto *list = w.get<QListWidget>(name);
+            const QPoint centre = list->visualItemRect(list->item(rest.toInt())).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+        } else if (verb == u"select") {
+            control->setFocus();
+            w.get<QListWidget>(name)->setCurrentRow(rest.toInt());
+        } else if (verb == u"caret") {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Home, Qt::ControlModifier);
+            for (int i = 0; i < rest.toInt(); ++i)
+                QTest::keyClick(control, Qt::Key_Right);
+        } else if (verb == u"hover") {
+            auto *box = w.get<QPlainTextEdit>(name);
+            QTest::mouseMove(box->viewport(), PointOf(box, rest.toInt()));
+        } else if (verb == u"off" || verb == u"on") {
+            w.form->setShowWork(verb == u"on");
+        } else if (verb == u"restart") {
+            w.form = std::make_unique<Form1>(w.folder);
+        } else {
+            QVERIFY(QDir().mkdir(w.iniPath()));
+        }
+    }
 }
 
-inline QString Clipboard()
+// The cues the work display gives the character at a document position, as "alt" (every
+// second byte), "linked", "wave", "dotted", "struck" joined by "+", or "plain".
+inline QString CuesAt(const QPlainTextEdit *box, int position)
 {
-    return QGuiApplication::clipboard()->text();
+    QTextCharFormat format;
+    for (const auto &selection : box->extraSelections())
+        if (selection.cursor.selectionStart() <= position
+            && position < selection.cursor.selectionEnd())
+            format.merge(selection.format);
+    QStringList cues;
+    if (format.background().color() == box->palette().color(QPalette::Highlight))
+        cues << QStringLiteral("linked");
+    else if (format.hasProperty(QTextFormat::BackgroundBrush))
+        cues << QStringLiteral("alt");
+    if (format.underlineStyle() == QTextCharFormat::WaveUnderline)
+        cues << QStringLiteral("wave");
+    if (format.underlineStyle() == QTextCharFormat::DotLine)
+        cues << QStringLiteral("dotted");
+    if (format.fontStrikeOut())
+        cues << QStringLiteral("struck");
+    return cues.isEmpty() ? QStringLiteral("plain") : cues.join(u'+');
+}
+
+inline QString ToolTipAt(QPlainTextEdit *box, int position)
+{
+    QToolTip::hideText();
+    const QPoint point = PointOf(box, position);
+    QHelpEvent help(QEvent::ToolTip, point, box->viewport()->mapToGlobal(point));
+    QCoreApplication::sendEvent(box->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// What a check names: a box's text, a caption, a list's selection, a button's state; with
+// ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
+// "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
+// tip at a position; the focus, the clipboard, the title, the settings file (line ends as "/")
+// and the save warning.
+inline QString Seen(const Window &w, const QString &what)
+{
+    const QString name = what.section(u'.', 0, 0);
+    const QString part = what.section(u'.', 1, 1);
+    const int at = what.section(u'.', 2, 2).toInt();
+    if (what == u"focus")
+        return QApplication::focusWidget()->objectName();
+    if (what == u"clipboard")
+        return Clipboard();
+    if (what == u"title")
+        return w.form->windowTitle();
+    if (what == u"warning")
+        return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
+    if (what == u"ini") {
+        QFile file(w.iniPath());
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromLatin1(file.readAll())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("/"))
+            : QStringLiteral("missing");
+    }
+    if (name == u"link") {
+        const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));
+        return byte ? QString::number(*byte) : QStringLiteral("none");
+    }
+    if (name == u"dim") {
+        const auto *caption = w.get<QLabel>(part);
+        const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
+        return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
+    }
+    if (name == u"cue")
+        return CuesAt(w.get<QPlainTextEdit>(part), at);
+    if (name == u"tip")
+        return ToolTipAt(w.get<QPlainTextEdit>(part), at);
+    if (part == u"t")
+        return w.get(name)->toolTip();
+    if (part == u"d")
+        return w.get(name)->accessibleDescription();
+    if (auto *label = w.get<QLabel>(name))
+        return label->text();
+    if (auto *button = w.get<QPushButton>(name))
+        return button->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+    if (auto *list = w.get<QListWidget>(name))
+        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
+    if (auto *box = w.get<QPlainTextEdit>(name))
+        return box->toPlainText();
+    return w.get<QLineEdit>(name)->text();
 }
 
 } // namespace numo::testing

@@ -1,85 +1,18 @@
-// The window's wiring, one row per path: each button, list, key and the clipboard reach their
+// The main window, one row per path: each button, list, key and the clipboard reach their
 // handler, the focus lands where it should, the settings file is read at start and written by
-// Save Configuration; and the captions fit, the help window lives beside the main window.
+// Save Configuration, and the work display shows marks, links, dimmed captions and tool tips.
+// Beside the table: a second failed save, captions that fit, the help window, and that the work
+// display changes nothing the program writes.
 #include "form1_fixture.h"
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
 
-#include <QFile>
 #include <QFontMetrics>
-#include <QMessageBox>
 
 using namespace numo;
 using namespace numo::testing;
 
 namespace {
-
-using Window = WindowOnTemporaryFolder;
-
-// Runs steps separated by "; ": "type Text1 1.2", "click Command1", "key List1 Return" (Return,
-// Enter, Space), "dbl List1 1", "select List1 2", "restart" (a new window on the same folder)
-// and "block" (a folder where the settings file goes).
-void Run(Window &w, const QString &script)
-{
-    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const QString verb = step.section(u' ', 0, 0);
-        const QByteArray name = step.section(u' ', 1, 1).toLatin1();
-        const QString rest = step.section(u' ', 2);
-        if (verb == u"type") {
-            TypeInto(w.get(name), rest);
-        } else if (verb == u"click") {
-            Click(w.button(name));
-        } else if (verb == u"key") {
-            const auto key = rest == u"Return" ? Qt::Key_Return
-                : rest == u"Enter"             ? Qt::Key_Enter
-                                               : Qt::Key_Space;
-            w.get(name)->setFocus();
-            QTest::keyClick(
-                w.get(name), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        } else if (verb == u"dbl") {
-            DoubleClickItem(w.list(name), rest.toInt());
-        } else if (verb == u"select") {
-            w.list(name)->setFocus();
-            w.list(name)->setCurrentRow(rest.toInt());
-        } else if (verb == u"restart") {
-            w.form = std::make_unique<Form1>(w.folder);
-        } else {
-            QVERIFY(QDir().mkdir(w.iniPath()));
-        }
-    }
-}
-
-// What a check names: a box's text, a caption, a list's selection, a button's state, "Text4.d"
-// for an accessible description, or the focus, the clipboard, the title, the settings file
-// (its line ends as "/") and the save warning.
-QString Seen(const Window &w, const QString &what)
-{
-    const QByteArray name = what.toLatin1();
-    if (what == u"focus")
-        return QApplication::focusWidget()->objectName();
-    if (what == u"clipboard")
-        return Clipboard();
-    if (what == u"title")
-        return w.form->windowTitle();
-    if (what == u"warning")
-        return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
-    if (what == u"ini") {
-        QFile file(w.iniPath());
-        return file.open(QIODevice::ReadOnly)
-            ? QString::fromLatin1(file.readAll())
-                  .replace(QStringLiteral("\r\n"), QStringLiteral("/"))
-            : QStringLiteral("missing");
-    }
-    if (what.endsWith(QStringLiteral(".d")))
-        return w.get(name.chopped(2))->accessibleDescription();
-    if (auto *label = w.label(name))
-        return label->text();
-    if (auto *button = w.button(name))
-        return button->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
-    if (auto *list = w.list(name))
-        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
-    return w.shown(name);
-}
 
 struct Row
 {
@@ -126,7 +59,8 @@ const Row kRows[] = {
         "Text1=|Text5=B|clipboard=before"},
     {"no_mode_only_types", nullptr, "type Text5 B", "Text1="},
     {"first_run", nullptr, "",
-        "Text7=a|Text8=.gif|Label7=ASCII Value|List1=|List2=|Command7=disabled|ini=missing|"
+        "Text7=a|Text8=.gif|Label7=ASCII "
+        "Value|List1=|List2=|Command7=disabled|ini=missing|Text6.t=|"
         "title=Numo Number Converter by   www.plimpton-data.example  21 Sep 01"},
     {"settings_applied", "p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
         "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
@@ -144,6 +78,68 @@ const Row kRows[] = {
         "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
     {"save_failure_warns", nullptr, "block; type Text8 .png; click Command7",
         "Command7=enabled|warning=shown"},
+    {"mark_hex_lone_digit", nullptr, "type Text2 abc",
+        "Text2=abc|cue.Text2.2=alt+wave|cue.Text2.1=plain|tip.Text2.2=Byte 2 of 2: 12 = 0C = "
+        "00001100\nThe lone digit c is read as 0c."},
+    {"mark_hex_skipped", nullptr, "type Text2 0x1F",
+        "cue.Text2.1=dotted|cue.Text2.2=alt|tip.Text2.1=Skipped: not a hexadecimal digit."},
+    {"mark_binary", nullptr, "type Text3 0110 0001",
+        "cue.Text3.4=wave|cue.Text3.3=plain|cue.Text3.8=struck|tip.Text3.4=Byte 1 of 1: 96 = "
+        "60 = 01100000\nCharacters other than 0 and 1 count as 0.|tip.Text3.8=Ignored: fewer "
+        "than eight characters remain."},
+    {"mark_dotted_above_255", nullptr, "type Text1 1.300",
+        "cue.Text1.3=alt+wave|cue.Text1.0=plain|tip.Text1.3=Byte 2 of 2: 44 = 2C = 00101100\n300 "
+        "is above 255: it counts modulo 256 and has no binary group."},
+    {"mark_text_line", nullptr, "type Text5 \u00e9\u2603",
+        "cue.Text5.1=alt+wave|cue.Text5.0=plain|tip.Text5.0=windows-1252: \u00e9 = 233 = E9 = "
+        "11101001|tip.Text5.1=windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = "
+        "00111111"},
+    {"tip_text_line_controls", nullptr, "paste Text5 \x7f\u0085",
+        "tip.Text5.0=windows-1252: \u2421 = 127 = 7F = 01111111|tip.Text5.1=windows-1252 has no "
+        "code for U+0085: it converts to ? = 63 = 3F = 00111111"},
+    {"link_from_decimal", nullptr, "type Text5 Numo; click Command3; caret Text1 4",
+        "link.Text2=1|link.Text3=1|link.Text5=1|link.Text1=none|cue.Text2.4=linked|cue.Text2.6="
+        "plain"},
+    {"link_from_decimal_start", nullptr, "type Text5 Numo; click Command3; caret Text1 3",
+        "link.Text2=1"},
+    {"link_from_hex", nullptr, "type Text5 Numo; click Command3; caret Text2 7",
+        "link.Text1=2|link.Text5=2|link.Text2=none"},
+    {"link_just_after_a_byte", nullptr, "type Text5 Numo; click Command3; caret Text2 8",
+        "link.Text3=2"},
+    {"link_from_binary", nullptr, "type Text5 Numo; click Command3; caret Text3 30",
+        "link.Text1=3|cue.Text2.10=linked"},
+    {"link_from_text_line", nullptr, "type Text5 Numo; click Command3; caret Text5 1",
+        "link.Text2=1|cue.Text2.3=linked"},
+    {"link_by_pointer", nullptr, "type Text2 20 41 42 20; click Command4; hover Text5 1",
+        "Text5=AB|link.Text2=2|link.Text1=2"},
+    {"link_pointer_on_dropped_blank", nullptr,
+        "type Text2 20 41 42 20; click Command4; hover Text2 9", "link.Text5=none|link.Text3=3"},
+    {"link_none_between_disagreeing_fields", nullptr,
+        "type Text5 Numo; click Command3; type Text1 9 9; caret Text1 0",
+        "link.Text2=none|link.Text5=none"},
+    {"captions_agree", nullptr, "type Text5 Hi; click Command3",
+        "dim.Label1=no|dim.Label2=no|dim.Label3=no|dim.Label5=no"},
+    {"captions_dim_after_an_edit", nullptr, "type Text5 Hi; click Command3; type Text2 48 69 21",
+        "dim.Label2=no|dim.Label1=yes|dim.Label3=yes|dim.Label5=yes|Label1.t=Not the same bytes "
+        "as the Hexadecimal field: 2 bytes here, 3 bytes there.|Label1.d=Not the same bytes as "
+        "the Hexadecimal field: 2 bytes here, 3 bytes there.|Label1=Decimal in Bytes (such as IP "
+        "Addresses)"},
+    {"captions_follow_the_last_change", nullptr,
+        "type Text5 Hi; click Command3; type Text2 48 69 21; type Text3 01000001; click Command6",
+        "dim.Label3=no|dim.Label5=no|dim.Label1=yes|Label2.t=Not the same bytes as the Text Line "
+        "field: 3 bytes here, 1 byte there."},
+    {"captions_restored", nullptr, "type Text5 Hi; type Text2 48 69 21; click Command4",
+        "dim.Label1=no|dim.Label5=no|Label1.t=|Label5.t=|Label5.d="},
+    {"clipboard_tip", nullptr, "paste Text7   a\x01\x7f\u0085; type Text5 B; click Command3",
+        "clipboard=  a\x01\x7f\u0085.gif|Text6.t=<p style='white-space:pre'>Put on the clipboard, "
+        "10 characters:<br><b>\u2423</b><b>\u2423</b>a<b>\u2401</b><b>\u2421</b><b>U+0085</b>."
+        "gif</p>"},
+    {"clipboard_tip_empty", nullptr, "paste Text7 ; paste Text8 ; click Command3",
+        "Text6.t=<p style='white-space:pre'>Put on the clipboard: nothing (0 characters)<br></p>"},
+    {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
+        "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
+    {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",
+        "dim.Label2=yes|cue.Text1.3=alt"},
 };
 
 } // namespace
@@ -165,8 +161,7 @@ private slots:
     void each_path_reaches_its_handler()
     {
         QFETCH(int, row);
-        const QByteArray settings(kRows[row].settings ? kRows[row].settings : "");
-        Window window(kRows[row].settings ? &settings : nullptr);
+        Window window(kRows[row].settings);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         Run(window, QString::fromUtf8(kRows[row].steps));
         for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
@@ -180,7 +175,7 @@ private slots:
         Window window;
         Run(window, QStringLiteral("block; type Text8 .png; click Command7"));
         QPointer<QMessageBox> first = window.form->saveWarning();
-        Click(window.button("Command7"));
+        Run(window, QStringLiteral("click Command7"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
         QVERIFY(window.form->saveWarning());
@@ -214,8 +209,8 @@ private slots:
     void help_opens_once_and_closes_with_the_window()
     {
         Window window;
-        Click(window.button("Command8"));
-        Click(window.button("Command8"));
+        Run(window, QStringLiteral("click Command8"));
+        Run(window, QStringLiteral("click Command8"));
         QPointer<Form2> help = window.form->helpWindow();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->windowTitle(), window.form->windowTitle());
@@ -225,6 +220,34 @@ private slots:
         QCOMPARE(helpWindows, 1);
         window.form->close();
         QVERIFY(!help->isVisible());
+    }
+
+    void nothing_written_changes()
+    {
+        // The same session with and without the display: every field, caption, focus, the
+        // clipboard and the files after each step.
+        const QStringList steps = {"type Text5 N\u00e9 ; click Command3",
+            "caret Text2 4; hover Text1 1; type Text2 0x1F abc; click Command4",
+            "type Text3 0110 0001; click Command6", "type Text1 1.300; click Command1",
+            "type Text8 .png; click Command7"};
+        const auto session = [&](bool showWork) {
+            Window window;
+            window.form->setShowWork(showWork);
+            QStringList states;
+            for (const QString &step : steps) {
+                Run(window, step);
+                QString state;
+                for (const char *what : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                         "Text7", "Text8", "Text9", "clipboard", "focus", "ini"})
+                    state += Seen(window, QString::fromLatin1(what)) + u'|';
+                for (QLabel *label : window.form->findChildren<QLabel *>())
+                    state += label->text() + u'|';
+                QFile help(window.folder + QStringLiteral("/numo2.txt"));
+                states << state + QString::number(help.size());
+            }
+            return states;
+        };
+        QCOMPARE(session(true), session(false));
     }
 };
 

@@ -1,5 +1,6 @@
 // The plain conversions, each row worked out by hand: text in, text out, through every
-// notation's reader and rendering; the large-decimal split; the code page; the bit tables.
+// notation's reader and rendering, and the help search's marks; the large-decimal split; the
+// code page; the bit tables.
 #include "conversion/binary.h"
 #include "conversion/code_page.h"
 #include "conversion/dotted_decimal.h"
@@ -7,6 +8,7 @@
 #include "conversion/large_decimal.h"
 #include "conversion/naming_scheme.h"
 #include "conversion/text_codes.h"
+#include "help/mark_occurrences.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -40,6 +42,23 @@ namespace {
     {
         const auto result = ConvertBinaryToAscii(text);
         return result.textLine + u'|' + static_cast<char16_t>(u'0' + result.byteCount);
+    }
+
+    // The search is the text after the first "|": the marked text, "|" and the caret, or "-"
+    // when not found.
+    std::u16string Marked(std::u16string_view text)
+    {
+        const auto bar = text.find(u'|');
+        const auto marks = MarkOccurrences(text.substr(0, bar), text.substr(bar + 1));
+        return marks.markedText + u'|'
+            + (marks.found ? static_cast<char16_t>(u'0' + marks.caret) : u'-');
+    }
+    std::u16string Lower(std::u16string_view text)
+    {
+        std::u16string lower(text);
+        for (auto &ch : lower)
+            ch = CodePageLower(ch);
+        return lower;
     }
 
     struct Row
@@ -94,6 +113,20 @@ namespace {
         {"codes_digit_bounds", TextToCodes, u"\t\nc d\u00FF", u"9  10  99  32  100  255"},
         {"codes_code_page", TextToCodes, u"\u20AC\u4E2D\0"sv, u"128  63  0"},
         {"codes_empty", TextToCodes, u"", u""},
+        {"marks_any_case", Marked, u"Binary: 1 binary|BINARY", u"<<binary>>: 1 <<binary>>|7"},
+        {"marks_heading_lower", Marked, u"  Binary:\r\n|binary", u"  <<binary>>:\r\n|9"},
+        {"marks_overlap_odd", Marked, u"AAA|aa", u"<<aa>>a|3"},
+        {"marks_overlap_even", Marked, u"aaaa|aa", u"<<aa>><<aa>>|3"},
+        {"marks_others_keep_case", Marked, u"ABC abc|b", u"A<<b>>C a<<b>>c|3"},
+        {"marks_not_found", Marked, u"Hexadecimal|xyz", u"Hexadecimal|-"},
+        {"marks_empty_search", Marked, u"Numo|", u"Numo|1"},
+        {"marks_empty_text", Marked, u"|a", u"|-"},
+        {"marks_both_empty", Marked, u"|", u"|-"},
+        {"marks_longer_search", Marked, u"ab|abc", u"ab|-"},
+        {"marks_code_page", Marked, u"\u00C9t\u00E9 \u0160|\u00E9",
+            u"<<\u00E9>>t<<\u00E9>> \u0160|2"},
+        {"lower_code_page", Lower, u"AZ[\u00C0\u00D7\u00DE\u00DF\u0160\u0152\u017D\u0178\u0100",
+            u"az[\u00E0\u00D7\u00FE\u00DF\u0161\u0153\u017E\u00FF\u0100"},
     };
 
     class Conversions : public ::testing::TestWithParam<Row>

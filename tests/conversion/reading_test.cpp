@@ -76,15 +76,6 @@ namespace {
     INSTANTIATE_TEST_SUITE_P(Rows, Reading, ::testing::ValuesIn(kRows),
         [](const ::testing::TestParamInfo<Row> &row) { return std::string(row.param.name); });
 
-    TEST(Reading, bytes_of_each_notation)
-    {
-        using Bytes = std::vector<std::uint8_t>;
-        EXPECT_EQ(ReadHex(u"abc"), (Bytes{0xab, 0x0c}));
-        EXPECT_EQ(ReadBinary(u"0110 0001"), (Bytes{0x60}));
-        EXPECT_EQ(ReadTextLine(u"A\u00e9\u2603"), (Bytes{65, 233, 63}));
-        EXPECT_EQ(ReadDottedDecimal(u"256 7"), (std::vector<DottedValue>{{0, true}, {7, false}}));
-    }
-
     TEST(TextLineOffset, exact_or_with_blanks_dropped_at_the_ends)
     {
         using Bytes = std::vector<std::uint8_t>;

@@ -1,7 +1,11 @@
-// The help window driven through real key and mouse events on the offscreen platform.
+// The help file against the golden copy in tests/data, byte for byte, as the plain text and as
+// the writer leaves it on disk; and the help window driven through real key and mouse events.
 #include "help/form2.h"
+#include "help/help_text.h"
+#include "help/help_writer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +62,46 @@ class Form2Test : public QObject
 
 private slots:
     void cleanup() { delete window; }
+
+    void help_text_is_the_golden_file()
+    {
+        QFile file(QStringLiteral(NUMO_TEST_DATA "/numo2.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray golden = file.readAll();
+        QCOMPARE(golden.size(), 6162);
+        QCOMPARE(QByteArray::fromStdString(HelpText()), golden);
+        QCOMPARE(QByteArray::fromStdString(HelpLine(kHelpLineCount - 1)),
+            golden.split('\n').at(kHelpLineCount - 2).chopped(1));
+        QVERIFY(HelpLine(0).empty() && HelpLine(kHelpLineCount + 1).empty());
+
+        QFile::remove(path);
+        open(QByteArray(20000, 'x')); // replaced whole, in place, while the window is open
+        QString error;
+        QVERIFY(WriteHelpFile(path, &error) && error.isEmpty());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), golden);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"numo2.txt"});
+        search(QStringLiteral("Binary"));
+        QCOMPARE(text1()->toPlainText().count(QStringLiteral("<<binary>>")), 13);
+    }
+
+    void failed_help_write_says_why_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << QStringLiteral("none/numo2.txt");
+        QTest::newRow("folder in the way") << QStringLiteral("way");
+    }
+
+    void failed_help_write_says_why()
+    {
+        QFETCH(QString, target);
+        QDir(dir.path()).mkdir(QStringLiteral("way"));
+        QString error;
+        QVERIFY(!WriteHelpFile(dir.filePath(target), &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!WriteHelpFile(dir.filePath(target)));
+    }
 
     void shows_the_file_one_character_per_byte_data()
     {

@@ -110,6 +110,7 @@ private slots:
         QTest::newRow("CR LF lines") << QByteArray("abc\r\n def \r\n") << "abc\n def \n";
         QTest::newRow("code page") << QByteArray("\x80 \xe9 \x9f") << "\u20ac \u00e9 \u0178";
         QTest::newRow("missing file") << QByteArray() << "";
+        QTest::newRow("a word too long to wrap at") << QByteArray(201, 'x') << QString(201, u'x');
     }
 
     void shows_the_file_one_character_per_byte()
@@ -121,6 +122,9 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Numo help title"));
         QVERIFY(QFile::exists(path)); // a missing file is created empty
         QCOMPARE(QFileInfo(path).size(), bytes.size());
+        QCOMPARE(text1()->wordWrapMode(),
+            bytes.size() > 200 ? QTextOption::WrapAnywhere
+                               : QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     void search_marks_and_places_the_caret_data()
@@ -144,6 +148,7 @@ private slots:
             << 15 << "";
         QTest::newRow("after two CR LF")
             << QByteArray("a\r\n\r\nxyz") << "Y" << 0 << "a\n\nx<<y>>z" << 6 << "";
+        QTest::newRow("CR LF first") << QByteArray("\r\nab") << "b" << 0 << "\na<<b>>" << 4 << "";
         QTest::newRow("lone LF") << QByteArray("a\nbb") << "b" << 0 << "a\n<<b>><<b>>" << 4 << "";
         QTest::newRow("empty search") << QByteArray("abc\r\n") << "" << 0 << "abc\n" << 1 << "";
         QTest::newRow("not found") << QByteArray("Numo help\r\n") << "XyZ " << 0 << "Numo help\n"

@@ -87,8 +87,9 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
 }
 
 // Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
-// "click Command1", "key List1 Return" (Return, Enter, Space), "dbl List1 1", "select List1 2",
-// "caret Text2 8" (Home, then that many Right), "hover Text5 1", "off" and "on" (the work
+// "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
+// Space), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many Right),
+// "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off" and "on" (the work
 // display), "restart" (a new window on the same folder), "block" (a folder where the settings
 // file goes).
 inline void Run(Window &w, const QString &script)
@@ -127,9 +128,16 @@ inline void Run(Window &w, const QString &script)
             QTest::keyClick(control, Qt::Key_Home, Qt::ControlModifier);
             for (int i = 0; i < rest.toInt(); ++i)
                 QTest::keyClick(control, Qt::Key_Right);
-        } else if (verb == u"hover") {
+        } else if (verb == u"hover" || verb == u"hoverlow") { // inside, or on its bottom row
             auto *box = w.get<QPlainTextEdit>(name);
-            QTest::mouseMove(box->viewport(), PointOf(box, rest.toInt()));
+            QTextCursor cursor(box->document());
+            cursor.setPosition(rest.toInt());
+            const QRect rect = box->cursorRect(cursor);
+            QTest::mouseMove(box->viewport(),
+                verb == u"hover" ? PointOf(box, rest.toInt())
+                                 : QPoint(rect.left() + 2, rect.bottom()));
+        } else if (verb == u"fill") {
+            w.get<QPlainTextEdit>(name)->setPlainText(QString(rest.toInt(), u'1'));
         } else if (verb == u"off" || verb == u"on") {
             w.form->setShowWork(verb == u"on");
         } else if (verb == u"restart") {
@@ -175,8 +183,8 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 // What a check names: a box's text, a caption, a list's selection, a button's state; with
 // ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
 // "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
-// tip at a position; the focus, the clipboard, the title, the settings file (line ends as "/")
-// and the save warning.
+// tip at a position; the focus, the clipboard, the busy cursor, the title, the settings file
+// (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
     const QString name = what.section(u'.', 0, 0);
@@ -186,6 +194,8 @@ inline QString Seen(const Window &w, const QString &what)
         return QApplication::focusWidget()->objectName();
     if (what == u"clipboard")
         return Clipboard();
+    if (what == u"cursor")
+        return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
     if (what == u"title")
         return w.form->windowTitle();
     if (what == u"warning")

@@ -6,6 +6,7 @@
 #include "form1_fixture.h"
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
+#include "mainwindow/settings_file.h"
 
 #include <QFontMetrics>
 
@@ -24,7 +25,9 @@ struct Row
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",
-        "Text2=01-02|Text3=00000001-00000010|clipboard=before"},
+        "Text2=01-02|Text3=00000001-00000010|clipboard=before|cursor=none"},
+    {"large_field_busy_cursor_given_back", nullptr, "fill Text4 100001; click Command5",
+        "Text4=|cursor=none"},
     {"Command1_return", nullptr, "type Text1 1.2; key Command1 Return",
         "Text2=01-02|focus=Command1"},
     {"Command1_enter_and_Command6_space", nullptr,
@@ -95,6 +98,12 @@ const Row kRows[] = {
         "cue.Text5.1=alt+wave|cue.Text5.0=plain|tip.Text5.0=windows-1252: \u00e9 = 233 = E9 = "
         "11101001|tip.Text5.1=windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = "
         "00111111"},
+    {"mark_after_a_line_break", nullptr, "paste Text2 41\n4",
+        "cue.Text2.3=alt+wave|tip.Text2.3=Byte 2 of 2: 4 = 04 = 00000100\nThe lone digit 4 is "
+        "read as 04."},
+    {"tip_text_line_surrogates", nullptr, "paste Text5 \U0001F600",
+        "tip.Text5.0=windows-1252 has no code for \U0001F600: it converts to ? = 63 = 3F = "
+        "00111111"},
     {"tip_text_line_controls", nullptr, "paste Text5 \x7f\u0085",
         "tip.Text5.0=windows-1252: \u2421 = 127 = 7F = 01111111|tip.Text5.1=windows-1252 has no "
         "code for U+0085: it converts to ? = 63 = 3F = 00111111"},
@@ -113,6 +122,8 @@ const Row kRows[] = {
         "link.Text2=1|cue.Text2.3=linked"},
     {"link_by_pointer", nullptr, "type Text2 20 41 42 20; click Command4; hover Text5 1",
         "Text5=AB|link.Text2=2|link.Text1=2"},
+    {"link_by_pointer_at_the_bottom_edge", nullptr,
+        "type Text2 20 41 42 20; click Command4; hoverlow Text5 1", "link.Text2=2"},
     {"link_pointer_on_dropped_blank", nullptr,
         "type Text2 20 41 42 20; click Command4; hover Text2 9", "link.Text5=none|link.Text3=3"},
     {"link_none_between_disagreeing_fields", nullptr,
@@ -182,6 +193,25 @@ private slots:
         QVERIFY(window.form->saveWarning());
         QVERIFY(window.form->saveWarning()->text().contains(
             QDir::toNativeSeparators(window.iniPath())));
+    }
+
+    void settings_lines_split_at_either_line_end()
+    {
+        const auto lines = SplitSettingsLines("a\nb\r\n\rc\n\nd\ne", 4);
+        QCOMPARE(lines, (std::vector<std::u16string>{u"a", u"b", u"\rc", u""}));
+        QCOMPARE(SplitSettingsLines("x", 4), std::vector<std::u16string>{u"x"});
+    }
+
+    void buttons_draw_the_styles_bevel()
+    {
+        Window window;
+        auto *button = window.get<QPushButton>("Command8");
+        QPushButton plain(window.form.get());
+        plain.setGeometry(button->geometry().translated(0, 400));
+        plain.show();
+        const QImage drawn = button->grab().toImage();
+        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2),
+            plain.grab().toImage().copy(0, 0, drawn.width(), 2));
     }
 
     void every_caption_fits_its_control()

@@ -72,6 +72,8 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(HelpText()), golden);
         QCOMPARE(QByteArray::fromStdString(HelpLine(kHelpLineCount - 1)),
             golden.split('\n').at(kHelpLineCount - 2).chopped(1));
+        QCOMPARE(
+            QByteArray::fromStdString(HelpLine(1) + "\r\n"), golden.left(golden.indexOf('\n') + 1));
         QVERIFY(HelpLine(0).empty() && HelpLine(kHelpLineCount + 1).empty());
 
         QFile::remove(path);

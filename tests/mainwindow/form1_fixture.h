@@ -88,10 +88,10 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
 
 // Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
 // "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
-// Space), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many Right),
-// "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off" and "on" (the work
-// display), "restart" (a new window on the same folder), "block" (a folder where the settings
-// file goes).
+// Space), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
+// (Home, then that many Right), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off"
+// and "on" (the work display), "restart" (a new window on the same folder), "block" (a folder where
+// the settings file goes).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -106,6 +106,9 @@ inline void Run(Window &w, const QString &script)
                                    : w.get<QPlainTextEdit>(name)->setPlainText(rest);
         } else if (verb == u"click") {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        } else if (verb == u"press") { // without a release
+            control->setFocus();
+            QTest::keyPress(control, Qt::Key_Return);
         } else if (verb == u"key") {
             const auto key = rest == u"Return" ? Qt::Key_Return
                 : rest == u"Enter"             ? Qt::Key_Enter
@@ -137,7 +140,9 @@ inline void Run(Window &w, const QString &script)
                 verb == u"hover" ? PointOf(box, rest.toInt())
                                  : QPoint(rect.left() + 2, rect.bottom()));
         } else if (verb == u"fill") {
-            w.get<QPlainTextEdit>(name)->setPlainText(QString(rest.toInt(), u'1'));
+            const QString digits(rest.toInt(), u'1');
+            w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)
+                                   : w.get<QPlainTextEdit>(name)->setPlainText(digits);
         } else if (verb == u"off" || verb == u"on") {
             w.form->setShowWork(verb == u"on");
         } else if (verb == u"restart") {

@@ -49,6 +49,7 @@ const Row kRows[] = {
         "Label3=2           |Text5=AB|Text1="},
     {"List1_double_click", nullptr, "dbl List1 1", "Label7=Hex Value|Command7=enabled"},
     {"List1_return", nullptr, "select List1 2; key List1 Return", "Label7=Binary Value"},
+    {"List1_return_acts_on_the_press", nullptr, "select List1 1; press List1", "Label7=Hex Value"},
     {"List1_other_key", nullptr, "select List1 2; key List1 Space",
         "Label7=ASCII Value|Command7=disabled"},
     {"List1_selection_chooses_the_value", nullptr, "select List1 1; type Text5 B; click Command3",
@@ -98,9 +99,9 @@ const Row kRows[] = {
         "cue.Text5.1=alt+wave|cue.Text5.0=plain|tip.Text5.0=windows-1252: \u00e9 = 233 = E9 = "
         "11101001|tip.Text5.1=windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = "
         "00111111"},
-    {"mark_after_a_line_break", nullptr, "paste Text2 41\n4",
-        "cue.Text2.3=alt+wave|tip.Text2.3=Byte 2 of 2: 4 = 04 = 00000100\nThe lone digit 4 is "
-        "read as 04."},
+    {"mark_after_line_breaks", nullptr, "paste Text2 41\n4\n5\n6",
+        "cue.Text2.7=alt+wave|tip.Text2.7=Byte 4 of 4: 6 = 06 = 00000110\nThe lone digit 6 is "
+        "read as 06."},
     {"tip_text_line_surrogates", nullptr, "paste Text5 \U0001F600",
         "tip.Text5.0=windows-1252 has no code for \U0001F600: it converts to ? = 63 = 3F = "
         "00111111"},
@@ -193,6 +194,16 @@ private slots:
         QVERIFY(window.form->saveWarning());
         QVERIFY(window.form->saveWarning()->text().contains(
             QDir::toNativeSeparators(window.iniPath())));
+    }
+
+    void long_clipboard_tip_shows_both_ends()
+    {
+        Window window;
+        Run(window, QStringLiteral("fill Text7 450; click Command3"));
+        QCOMPARE(Seen(window, QStringLiteral("Text6.t")),
+            QStringLiteral("<p style='white-space:pre'>Put on the clipboard, 454 characters:<br>%1"
+                           "<b>\u2026 54 more \u2026</b>%2.gif</p>")
+                .arg(QString(300, u'1'), QString(96, u'1')));
     }
 
     void settings_lines_split_at_either_line_end()

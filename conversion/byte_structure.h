@@ -1,6 +1,7 @@
-// Where each byte of a field sits in the field's text, and the steps a conversion takes
-// without saying so: padded digits, skipped characters, ignored remainders, values wrapped
-// modulo 256, characters outside the code page.
+// Where each byte of a field sits in the field's text, and the steps a reading takes without
+// saying so: padded digits, skipped characters, ignored remainders, values wrapped modulo 256,
+// characters outside the code page. The readers of the notations fill it (ReadDottedDecimal,
+// ReadHex, ReadBinary, ReadTextLine); the conversions render from the same readers.
 #pragma once
 
 #include <cstddef>
@@ -37,26 +38,20 @@ struct Mark
     friend bool operator==(const Mark &, const Mark &) = default;
 };
 
-// The spans hold one entry per byte the field's conversion reads, in order (a dotted value
-// without digits has an empty span where it stands). Marks are sorted and do not overlap.
+// The spans hold one entry per byte read, in order (a dotted value without digits has an empty
+// span where it stands). Marks are sorted and do not overlap.
 struct ByteStructure
 {
     std::vector<TextSpan> bytes;
     std::vector<Mark> marks;
+
+    // Adds a mark, joining it to the previous one when they touch and are of one kind.
+    void addMark(std::size_t begin, std::size_t end, MarkKind kind);
 };
 
-// The same reading rules as ConvertDottedDecimal, ConvertHexToDec, ConvertBinaryToAscii and
-// the text line's one byte per 16-bit unit.
-[[nodiscard]] ByteStructure DottedDecimalStructure(std::u16string_view text);
-[[nodiscard]] ByteStructure HexStructure(std::u16string_view text);
-[[nodiscard]] ByteStructure BinaryStructure(std::u16string_view text);
-[[nodiscard]] ByteStructure TextLineStructure(std::u16string_view text);
-
-// The bytes each field describes, read with the field's own conversion.
-[[nodiscard]] std::vector<std::uint8_t> DottedDecimalBytes(std::u16string_view text);
-[[nodiscard]] std::vector<std::uint8_t> HexBytes(std::u16string_view text);
-[[nodiscard]] std::vector<std::uint8_t> BinaryBytes(std::u16string_view text);
-[[nodiscard]] std::vector<std::uint8_t> TextLineBytes(std::u16string_view text);
+// The text line: one byte per 16-bit unit, its code-page code.
+[[nodiscard]] std::vector<std::uint8_t> ReadTextLine(
+    std::u16string_view text, ByteStructure *where = nullptr);
 
 // Whether a text line describes `bytes`: either byte for byte, or as the hexadecimal
 // conversion writes it, with blanks (code 32) dropped at both ends. The answer is the index in

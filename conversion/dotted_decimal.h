@@ -2,6 +2,7 @@
 #pragma once
 
 #include "conversion/bit_tables.h"
+#include "conversion/byte_structure.h"
 
 #include <cstdint>
 #include <string>
@@ -28,10 +29,15 @@ struct DottedConversion
     std::u16string binaryLine;       // "10001100-...": one ByteBitTable group a value
 };
 
-// Splits the text into values and renders them. Every "." starts a new value; every run of
-// other characters that are not ASCII digits (blanks, tabs, line breaks, commas, letters, ...)
-// is one separator, and a text that starts with such a run begins with an empty value.
-// A value without digits is 0, so the empty text is the single value 0.
+// The dotted-decimal reading rule. Every "." ends a value; every run of other characters that
+// are not ASCII digits (blanks, tabs, line breaks, commas, letters, ...) is one separator, and a
+// text that starts with such a run begins with an empty value. A value without digits is 0, so
+// the empty text is the single value 0. With `where`, each value's span is its digits (an empty
+// span where a value without digits stands) and a value above 255 is marked.
+[[nodiscard]] std::vector<DottedValue> ReadDottedDecimal(
+    std::u16string_view text, ByteStructure *where = nullptr);
+
+// Renders the values that ReadDottedDecimal reads.
 [[nodiscard]] DottedConversion ConvertDottedDecimal(
     std::u16string_view text, const ByteBitPatternTable &byteBitTable);
 

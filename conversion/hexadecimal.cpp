@@ -20,6 +20,25 @@ namespace {
         return -1;
     }
 
+    // What people put between hexadecimal pairs on purpose; anything else that the reading skips
+    // ("0x", "h", "g") is worth pointing at.
+    bool IsUsualSeparator(char16_t ch)
+    {
+        switch (ch) {
+        case u' ':
+        case u'\t':
+        case u'\r':
+        case u'\n':
+        case u'-':
+        case u':':
+        case u'.':
+        case u',':
+            return true;
+        default:
+            return false;
+        }
+    }
+
     void AppendDecimal(std::u16string &line, std::uint8_t value)
     {
         if (value >= 100)
@@ -37,28 +56,67 @@ namespace {
         return text.substr(first, text.find_last_not_of(u' ') - first + 1);
     }
 
+    // The reading, compiled once with and once without recording where the bytes sit.
+    template <bool kRecord>
+    void Read(std::u16string_view text, std::vector<std::uint8_t> &bytes, ByteStructure *where)
+    {
+        constexpr auto kNone = std::u16string_view::npos;
+        int pending = -1; // the first digit of a group that is still open
+        std::size_t pendingAt = 0;
+        std::size_t skipped = kNone; // the start of a run of unusual separators
+        const auto closeLone = [&] {
+            bytes.push_back(static_cast<std::uint8_t>(pending));
+            if (kRecord) {
+                where->bytes.push_back({pendingAt, pendingAt + 1});
+                where->addMark(pendingAt, pendingAt + 1, MarkKind::LoneDigit);
+            }
+            pending = -1;
+        };
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t ch = text[i];
+            const int digit = DigitValue(ch);
+            if (kRecord && skipped != kNone && (digit >= 0 || IsUsualSeparator(ch))) {
+                where->addMark(skipped, i, MarkKind::SkippedSeparator);
+                skipped = kNone;
+            }
+            if (digit < 0) {
+                if (pending >= 0)
+                    closeLone();
+                if (kRecord && skipped == kNone && !IsUsualSeparator(ch))
+                    skipped = i;
+            } else if (pending < 0) {
+                pending = digit;
+                pendingAt = i;
+            } else {
+                bytes.push_back(static_cast<std::uint8_t>(pending * 16 + digit));
+                if (kRecord)
+                    where->bytes.push_back({pendingAt, i + 1});
+                pending = -1;
+            }
+        }
+        if (kRecord && skipped != kNone)
+            where->addMark(skipped, text.size(), MarkKind::SkippedSeparator);
+        if (pending >= 0)
+            closeLone();
+    }
+
 } // namespace
+
+std::vector<std::uint8_t> ReadHex(std::u16string_view text, ByteStructure *where)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(text.size() / 2 + 1);
+    if (where)
+        Read<true>(text, bytes, where);
+    else
+        Read<false>(text, bytes, where);
+    return bytes;
+}
 
 HexConversion ConvertHexToDec(std::u16string_view text)
 {
     HexConversion result;
-    result.bytes.reserve(text.size() / 2 + 1);
-    int pending = -1; // the first digit of a group that is still open
-    for (const char16_t ch : text) {
-        const int digit = DigitValue(ch);
-        if (digit < 0) {
-            if (pending >= 0) // a lone digit is a byte of its own: "c" is 0c
-                result.bytes.push_back(static_cast<std::uint8_t>(pending));
-            pending = -1;
-        } else if (pending < 0) {
-            pending = digit;
-        } else {
-            result.bytes.push_back(static_cast<std::uint8_t>(pending * 16 + digit));
-            pending = -1;
-        }
-    }
-    if (pending >= 0)
-        result.bytes.push_back(static_cast<std::uint8_t>(pending));
+    result.bytes = ReadHex(text);
 
     std::u16string decimal;
     decimal.reserve(result.bytes.size() * 4);

@@ -1,6 +1,8 @@
-// Byte structure: one span per byte each conversion reads, in order and inside the text, the
-// bytes read back from the spans equal the conversion's, and marks sorted without overlap.
-#include "conversion/byte_structure.h"
+// Byte structure: each reader gives one span per byte, in order and inside the text, each span
+// read alone gives its byte again, and marks are sorted without overlap.
+#include "conversion/binary.h"
+#include "conversion/dotted_decimal.h"
+#include "conversion/hexadecimal.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace numo;
@@ -22,11 +24,9 @@ void RequireOrdered(const ByteStructure &structure, std::size_t size)
     }
 }
 
-int HexValue(char16_t ch)
+std::u16string_view Within(std::u16string_view text, TextSpan span)
 {
-    if (ch >= u'0' && ch <= u'9')
-        return ch - u'0';
-    return (ch | 0x20) - u'a' + 10;
+    return text.substr(span.begin, span.end - span.begin);
 }
 
 } // namespace
@@ -35,42 +35,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::u16string text = fuzz::TextOf(data, size);
 
-    const ByteStructure hex = HexStructure(text);
-    const auto hexBytes = HexBytes(text);
+    ByteStructure hex;
+    const auto hexBytes = ReadHex(text, &hex);
     RequireOrdered(hex, text.size());
-    fuzz::Require(hex.bytes.size() == hexBytes.size());
-    for (std::size_t k = 0; k < hexBytes.size(); ++k) {
-        int value = 0;
-        for (std::size_t i = hex.bytes[k].begin; i < hex.bytes[k].end; ++i)
-            value = value * 16 + HexValue(text[i]);
-        fuzz::Require(value == hexBytes[k]);
-    }
+    fuzz::Require(hex.bytes.size() == hexBytes.size() && hexBytes == ReadHex(text));
+    for (std::size_t k = 0; k < hexBytes.size(); ++k)
+        fuzz::Require(ReadHex(Within(text, hex.bytes[k])) == std::vector{hexBytes[k]});
 
-    const ByteStructure binary = BinaryStructure(text);
-    const auto binaryBytes = BinaryBytes(text);
+    ByteStructure binary;
+    const auto binaryBytes = ReadBinary(text, &binary);
     RequireOrdered(binary, text.size());
     fuzz::Require(binary.bytes.size() == binaryBytes.size());
-    for (std::size_t k = 0; k < binaryBytes.size(); ++k) {
-        fuzz::Require(binary.bytes[k].end - binary.bytes[k].begin == 8);
-        unsigned value = 0;
-        for (std::size_t i = binary.bytes[k].begin; i < binary.bytes[k].end; ++i)
-            value = (value << 1) | (text[i] == u'1' ? 1u : 0u);
-        fuzz::Require(value == binaryBytes[k]);
-    }
+    for (std::size_t k = 0; k < binaryBytes.size(); ++k)
+        fuzz::Require(ReadBinary(Within(text, binary.bytes[k])) == std::vector{binaryBytes[k]});
 
-    const ByteStructure dotted = DottedDecimalStructure(text);
-    const auto dottedBytes = DottedDecimalBytes(text);
+    ByteStructure dotted;
+    const auto values = ReadDottedDecimal(text, &dotted);
     RequireOrdered(dotted, text.size());
-    fuzz::Require(dotted.bytes.size() == dottedBytes.size());
-    for (std::size_t k = 0; k < dottedBytes.size(); ++k) {
-        unsigned value = 0;
-        for (std::size_t i = dotted.bytes[k].begin; i < dotted.bytes[k].end; ++i)
-            value = (value * 10 + static_cast<unsigned>(text[i] - u'0')) % 256;
-        fuzz::Require(value == dottedBytes[k]);
-    }
+    fuzz::Require(dotted.bytes.size() == values.size());
+    for (std::size_t k = 0; k < values.size(); ++k)
+        fuzz::Require(ReadDottedDecimal(Within(text, dotted.bytes[k])) == std::vector{values[k]});
 
-    const ByteStructure line = TextLineStructure(text);
+    ByteStructure line;
     RequireOrdered(line, text.size());
-    fuzz::Require(line.bytes.size() == TextLineBytes(text).size());
+    fuzz::Require(ReadTextLine(text, &line).size() == line.bytes.size());
     return 0;
 }

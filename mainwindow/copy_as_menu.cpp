@@ -25,8 +25,8 @@ namespace {
 
 } // namespace
 
-CopyAsMenu::CopyAsMenu(FieldBox *textBox, Reader fieldReader)
-    : QObject(textBox), box(textBox), reader(fieldReader)
+CopyAsMenu::CopyAsMenu(FieldBox *textBox, Notation fieldNotation)
+    : QObject(textBox), box(textBox), notation(fieldNotation)
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, &CopyAsMenu::showMenu);
@@ -52,8 +52,10 @@ void CopyAsMenu::addSubmenu(QMenu &menu)
     const QTextCursor cursor = box->textCursor();
     const TextSpan selection{
         box->toField(cursor.selectionStart()), box->toField(cursor.selectionEnd())};
+    ByteStructure where;
+    const std::vector<std::uint8_t> all = ReadBytes(notation, text, &where);
     const auto bytes = std::make_shared<const std::vector<std::uint8_t>>(
-        BytesTouched(reader.structure(text).bytes, reader.bytes(text), selection));
+        BytesTouched(where.bytes, all, selection));
 
     menu.addSeparator();
     QMenu *sub = menu.addMenu(tr("Copy &as"));

@@ -3,7 +3,7 @@
 // Nothing here changes a field, a caption or a file; only the clipboard, on the user's choice.
 #pragma once
 
-#include "conversion/byte_structure.h"
+#include "mainwindow/work_display.h"
 
 #include <QObject>
 #include <QString>
@@ -22,15 +22,8 @@ class CopyAsMenu : public QObject
     Q_OBJECT
 
 public:
-    // A field's reading: where each byte sits and which bytes they are.
-    struct Reader
-    {
-        ByteStructure (*structure)(std::u16string_view text);
-        std::vector<std::uint8_t> (*bytes)(std::u16string_view text);
-    };
-
     // Takes over the box's context menu: the standard entries, then the "Copy as" submenu.
-    CopyAsMenu(FieldBox *box, Reader reader);
+    CopyAsMenu(FieldBox *box, Notation notation);
 
 signals:
     // A format went to the clipboard: its text and the entry's name.
@@ -45,7 +38,7 @@ private:
     void addSubmenu(QMenu &menu);
 
     FieldBox *box;
-    Reader reader;
+    Notation notation;
 };
 
 } // namespace numo

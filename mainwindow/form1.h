@@ -1,13 +1,14 @@
-// The main window: every field, list and button of the converter, the handlers that move text
-// between them, the conversion cascade, the settings and single-key mode.
+// The main window: every field, list and button of the converter and the handlers behind them.
 //
-// The texts that the handlers read and write live in the window (one model text per text box).
-// A handler reads and writes the model; the widgets are brought up to date once, when the
-// outermost handler of a user event returns, and only where the text changed. The cascade writes
-// a field up to six times per event, so this keeps layout work at one pass per changed field.
+// The texts of the nine text boxes are held once, as a field set, in step with the boxes: a
+// user's edit is read into it as it happens. A conversion handler runs the plain cascade on a
+// copy of the field set and then writes back, once, the boxes whose text changed; that is the
+// only place a box's text is written, and the work display is told of the new field set there.
 #pragma once
 
 #include "conversion/bit_tables.h"
+#include "fields/cascade.h"
+#include "fields/field_set.h"
 #include "mainwindow/field_box.h"
 
 #include <QIcon>
@@ -16,9 +17,8 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -26,7 +26,6 @@ class QLineEdit;
 class QListWidget;
 class QMessageBox;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace numo {
 
@@ -48,12 +47,11 @@ public:
     // The program's icon at 16, 32 and 48 pixels.
     [[nodiscard]] static QIcon programIcon();
 
-    // Handlers, named after control and event. Each may be called directly (tests do); a call
-    // from outside any other handler counts as one user event.
-    void Command1_Click(); // dotted decimal to hex and binary; cascades into Command4_Click
+    // Handlers, named after control and event; each call is one user event.
+    void Command1_Click(); // dotted decimal to hex and binary; cascades into Command4
     void Command2_Click(); // large decimal to bytes
     void Command3_Click(); // text line to codes and the naming scheme
-    void Command4_Click(); // hexadecimal to decimal and text; always reruns Command1_Click
+    void Command4_Click(); // hexadecimal to decimal and text; always reruns Command1
     void Command5_Click(); // Clear All
     void Command6_Click(); // binary to text (outside the cascade)
     void Command7_Click(); // Save Configuration
@@ -67,14 +65,6 @@ public:
     void EnsureDataFolder();
     void ConvertTextLine(QWidget *focusTarget);
 
-    // The text a handler reads from a text box (Text1 to Text9): what the program last wrote or
-    // the user last typed, line breaks as CR LF.
-    [[nodiscard]] std::u16string fieldText(const QWidget *textBox) const;
-    [[nodiscard]] QString fieldQString(const QWidget *textBox) const;
-    // The text a box shows now, read without touching the model: the user's edit if there is
-    // one, else the model text.
-    [[nodiscard]] std::u16string displayedText(const QWidget *textBox) const;
-
     // Byte structure, linked bytes, out-of-step captions and the clipboard tool tip; on unless
     // switched off. None of it changes a field, the clipboard or a file.
     void setShowWork(bool on);
@@ -87,6 +77,28 @@ public:
     // characters saved as "?"); null otherwise.
     [[nodiscard]] QMessageBox *saveWarning() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void connectEvents();
+
+    // The one sync point: runs `step` on a copy of the field set, then writes back what changed.
+    void convert(const std::function<void(FieldSet &)> &step);
+    void writeBack(const FieldSet &next);
+    void boxEdited(Field field);
+    [[nodiscard]] QWidget *box(Field field) const;
+    [[nodiscard]] cascade::State cascadeState();
+    [[nodiscard]] std::u16string selectedText(const QListWidget *list) const;
+    static void selectItem(QListWidget *list, const std::u16string &text);
+    void setLabel7Caption(const std::u16string &caption);
+    [[nodiscard]] bool readSettingsFile();
+    void reportSaveFailure(const QString &path, const QString &reason);
+    void reportNotANumber(const QString &text);
+
     // Window-level state.
     BitPatternTables tables;
     std::int16_t cascadeDepth = 0;
@@ -94,6 +106,8 @@ public:
     std::u16string suffix;
     std::u16string namingValue;
     std::u16string entryMode;
+    FieldSet fields;      // what the boxes show
+    bool writing = false; // the boxes' change signals are write-backs, not edits
 
     // Controls in tab order, each with its role.
     FieldBox *Text5 = nullptr;         // text line
@@ -132,56 +146,9 @@ public:
     QLabel *Label15 = nullptr;         // maker's postal address
     QLabel *Label16 = nullptr;         // maker's web site
     QLabel *Label17 = nullptr;         // maker's telephone and e-mail
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    // Counts the handlers running; when the outermost returns, the widgets get the model texts.
-    class UserEvent
-    {
-    public:
-        explicit UserEvent(Form1 &form);
-        ~UserEvent();
-        UserEvent(const UserEvent &) = delete;
-        UserEvent &operator=(const UserEvent &) = delete;
-
-    private:
-        Form1 &form;
-        bool busyCursor = false;
-    };
-
-    struct Field
-    {
-        QWidget *widget = nullptr;
-        std::u16string text;
-        bool widgetBehind = false; // the model changed since the widget was last written
-        bool userEdited = false;   // the widget changed since the model was last read from it
-    };
-
-    void createControls();
-    void connectEvents();
-    void setFieldText(QWidget *textBox, std::u16string text);
-    void setFieldText(QWidget *textBox, const QString &text);
-    void pushFieldsToWidgets();
-    void widgetEdited(std::size_t index);
-    [[nodiscard]] std::size_t fieldIndex(const QWidget *textBox) const;
-    [[nodiscard]] static std::u16string selectedText(const QListWidget *list);
-    static void selectItem(QListWidget *list, const std::u16string &text);
-    void setLabel7Caption(const std::u16string &caption);
-    [[nodiscard]] bool readSettingsFile();
-    void reportSaveFailure(const QString &path, const QString &reason);
-    void reportNotANumber(const QString &text);
-    [[nodiscard]] bool largeInputPending() const;
-
     QString folder;
     QPixmap logo; // the background picture, drawn at the top left
     QString recordedHelpTitle;
-    mutable std::array<Field, 9> fields; // Text1 .. Text9; reading pulls the user's edits
-    int runningHandlers = 0;
-    bool pushingWidgets = false;
     QPointer<Form2> help;
     QPointer<QMessageBox> lastSaveWarning;
     QPointer<WorkDisplay> work;

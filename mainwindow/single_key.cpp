@@ -15,19 +15,16 @@ namespace {
 
 void Form1::Text5_KeyPress(std::int16_t &keyAscii)
 {
-    const UserEvent event(*this);
     if (selectedText(List2) != kSingleKey)
         return;
     // The fields are emptied before the character is entered, so the text line ends up
     // holding that character alone; keyAscii passes unchanged.
-    for (QWidget *box : std::initializer_list<QWidget *>{Text5, Text4, Text3, Text2, Text1})
-        setFieldText(box, std::u16string());
+    convert(cascade::ClearForSingleKey);
     static_cast<void>(keyAscii);
 }
 
 void Form1::Text5_KeyUp(int /* keyCode */, Qt::KeyboardModifiers /* shift */)
 {
-    const UserEvent event(*this);
     if (selectedText(List2) != kSingleKey)
         return;
     ConvertTextLine(Text5);

@@ -21,11 +21,11 @@ namespace {
 
 void Form1::Form_Load()
 {
-    const UserEvent event(*this);
     tables = BuildBitPatternTables();
-    setFieldText(Text1, std::u16string());
-    setFieldText(Text2, std::u16string());
-    setFieldText(Text3, std::u16string());
+    convert([](FieldSet &next) {
+        for (const Field field : {Field::DottedDecimal, Field::Hexadecimal, Field::Binary})
+            next[field].clear();
+    });
     EnsureDataFolder();
 
     List1->addItems({QStringLiteral("ASCII Value"), QStringLiteral("Hex Value"),
@@ -65,8 +65,10 @@ bool Form1::readSettingsFile()
     // All four are read before any is applied, so a short file changes no control.
     if (lines.size() < kSettingsLines)
         return false;
-    setFieldText(Text7, prefix);
-    setFieldText(Text8, suffix);
+    convert([this](FieldSet &next) {
+        next[Field::Prefix] = prefix;
+        next[Field::Suffix] = suffix;
+    });
     selectItem(List1, namingValue);
     setLabel7Caption(namingValue);
     selectItem(List2, entryMode);

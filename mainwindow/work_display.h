@@ -9,6 +9,7 @@
 #pragma once
 
 #include "conversion/byte_structure.h"
+#include "fields/field_set.h"
 
 #include <QHash>
 #include <QObject>
@@ -25,10 +26,17 @@
 class QLabel;
 class QPlainTextEdit;
 class QPoint;
+class QWidget;
 
 namespace numo {
 
-class Form1;
+// The notations the work display reads, each from its own field.
+enum class Notation : std::uint8_t { DottedDecimal, Hexadecimal, Binary, TextLine };
+
+// The bytes a text in a notation describes, read by that notation's one reader; with `where`,
+// also where each byte sits and the marks.
+[[nodiscard]] std::vector<std::uint8_t> ReadBytes(
+    Notation notation, std::u16string_view text, ByteStructure *where = nullptr);
 
 class WorkDisplay : public QObject
 {
@@ -40,13 +48,23 @@ public:
     // 1 MB hexadecimal conversion takes as long with the structure as without it.
     static constexpr std::size_t kStructureLimit = 1'000'000;
 
-    explicit WorkDisplay(Form1 &form);
+    // A box whose text is shown in `notation`, and the caption over it.
+    struct Entry
+    {
+        QPlainTextEdit *box = nullptr;
+        QLabel *caption = nullptr;
+        Notation notation = Notation::Hexadecimal;
+    };
+
+    // Works on the four boxes of `entries` and on `clipboardBox`'s tool tip; `window` gives the
+    // palette and the focus.
+    WorkDisplay(QWidget &window, const std::array<Entry, 4> &entries, QWidget *clipboardBox);
     ~WorkDisplay() override; // takes back every format, colour and tool tip it set
 
-    // The window calls these: a box's text changed (pushed or edited), a user event or edit is
-    // over, a text went to the clipboard (as a named format of "Copy as", or as the naming scheme).
-    void fieldChanged(const QWidget *box);
-    void refresh();
+    // The window calls these: the fields as the boxes now show them (after an edit or a
+    // conversion), and a text that went to the clipboard (as a named format of "Copy as", or as
+    // the naming scheme).
+    void show(const FieldSet &fields);
     void clipboardWritten(const QString &text, const QString &format = {});
 
     // Whether a box's caption is shown as out of step, and the tool tip saying why.
@@ -58,8 +76,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Kind : std::uint8_t { DottedDecimal, Hexadecimal, Binary, TextLine };
-
     // One entry of the formats shown: document positions [begin, end) and their cues.
     struct Run
     {
@@ -74,13 +90,12 @@ private:
     {
         QPlainTextEdit *box = nullptr;
         QLabel *caption = nullptr;
-        Kind kind = Kind::Hexadecimal;
+        Notation notation = Notation::Hexadecimal;
         QString name;
         std::u16string text;
-        bool dirty = true;
         ByteStructure structure;
         std::vector<std::uint8_t> bytes;
-        std::uint64_t serial = 0; // when the text last changed
+        std::uint64_t serial = 0; // when the text last changed; 0: never read
         bool stale = false;
         QString captionToolTip;
         QString captionDescription;
@@ -92,7 +107,7 @@ private:
     // Byte k of field a is byte k + offset of field b.
     using Offset = std::optional<std::ptrdiff_t>;
 
-    void readField(Field &field);
+    void readField(Field &field, const std::u16string &text);
     void compareFields();
     void showStaleCaptions();
     void showCaption(Field &field, bool stale, const QString &toolTip);
@@ -108,15 +123,16 @@ private:
     [[nodiscard]] std::size_t documentToModel(const Field &field, int position) const;
     [[nodiscard]] int modelToDocument(const Field &field, std::size_t position) const;
 
-    Form1 &form;
+    QWidget &window;
+    QWidget *clipboardBox;
     std::array<Field, 4> fields;
     std::array<std::array<Offset, 4>, 4> offsets;
     std::uint64_t changes = 0;
     Field *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;
-    QString text6ToolTip;
-    QString text6Description;
+    QString clipboardBoxToolTip;
+    QString clipboardBoxDescription;
 };
 
 } // namespace numo

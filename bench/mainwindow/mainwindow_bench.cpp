@@ -38,6 +38,10 @@ struct ShownWindow
         form.show();
         QApplication::processEvents();
     }
+    template <typename Control> Control *get(const char *name)
+    {
+        return form.findChild<Control *>(QString::fromLatin1(name));
+    }
     QTemporaryDir dir;
     Form1 form;
 };
@@ -52,8 +56,8 @@ void BM_HexPasteThroughCascade(benchmark::State &state)
     const QString input = HexBytes(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        window.form.Text2->setPlainText(input);
-        window.form.Text1->clear();
+        window.get<QPlainTextEdit>("Text2")->setPlainText(input);
+        window.get<QPlainTextEdit>("Text1")->clear();
         QApplication::processEvents();
         state.ResumeTiming();
         window.form.Command4_Click();
@@ -66,14 +70,14 @@ void BM_HexPasteThroughCascade(benchmark::State &state)
 void BM_SingleKeyConversion(benchmark::State &state)
 {
     ShownWindow window;
-    window.form.List2->setCurrentRow(0); // "Single Key"
-    window.form.List1->setCurrentRow(0); // "ASCII Value"
-    window.form.Text5->setFocus();
+    window.get<QListWidget>("List2")->setCurrentRow(0); // "Single Key"
+    window.get<QListWidget>("List1")->setCurrentRow(0); // "ASCII Value"
+    window.get<QPlainTextEdit>("Text5")->setFocus();
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_B, Qt::ShiftModifier, QStringLiteral("B"));
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_B, Qt::ShiftModifier, QStringLiteral("B"));
-        QApplication::sendEvent(window.form.Text5, &press);
-        QApplication::sendEvent(window.form.Text5, &release);
+        QApplication::sendEvent(window.get<QPlainTextEdit>("Text5"), &press);
+        QApplication::sendEvent(window.get<QPlainTextEdit>("Text5"), &release);
         benchmark::DoNotOptimize(QGuiApplication::clipboard()->text());
     }
 }

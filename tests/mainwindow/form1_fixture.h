@@ -1,49 +1,52 @@
-// Shared steps of the main-window tests: a Form1 on a temporary data folder, driven with real
-// key and mouse events.
+// The main-window tests' harness: a Form1 on a temporary data folder, driven by short scripts of
+// user steps with real key and mouse events, and read back through named checks.
 #pragma once
 
-#include "mainwindow/caption_button.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/work_display.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
-#include <cstddef>
 #include <memory>
 
 namespace numo::testing {
 
-class WindowOnTemporaryFolder
+class Window
 {
 public:
-    // The data folder is a fresh subfolder "plim" of a temporary folder, not yet created; the
-    // settings file, when given, is written into it first.
-    explicit WindowOnTemporaryFolder(const QByteArray *settingsFile = nullptr)
+    // The data folder is a fresh subfolder "plim" of a temporary folder; the settings file,
+    // when given, is written into it first.
+    explicit Window(const char *settingsFile = nullptr)
     {
         folder = root.path() + QStringLiteral("/plim");
         if (settingsFile) {
             QDir().mkdir(folder);
             QFile file(iniPath());
             file.open(QIODevice::WriteOnly);
-            file.write(*settingsFile);
+            file.write(settingsFile);
         }
         form = std::make_unique<Form1>(folder);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
     [[nodiscard]] QString iniPath() const { return folder + QStringLiteral("/numo2.ini"); }
-    [[nodiscard]] QString helpPath() const { return folder + QStringLiteral("/numo2.txt"); }
-
-    void show()
+    template <typename Control = QWidget> [[nodiscard]] Control *get(const QString &name) const
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        return form->findChild<Control *>(name);
     }
 
     QTemporaryDir root;
@@ -51,17 +54,20 @@ public:
     std::unique_ptr<Form1> form;
 };
 
-// Replaces a text box's text the way a user does: select all, then type; "\n" is Enter.
-// Characters outside ASCII arrive as a key event carrying the text, as an input method sends it.
+inline QString Clipboard()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+// Replaces a box's text the way a user does: select all, then type. Characters outside ASCII
+// arrive as a key event carrying the text, as an input method sends it.
 inline void TypeInto(QWidget *box, const QString &text)
 {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     for (const QChar ch : text) {
-        if (ch == u'\n') {
-            QTest::keyClick(box, Qt::Key_Return);
-        } else if (ch.unicode() < 128) {
+        if (ch.unicode() < 128) {
             QTest::keyClick(box, static_cast<char>(ch.unicode()));
         } else {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -72,51 +78,166 @@ inline void TypeInto(QWidget *box, const QString &text)
     }
 }
 
-// A data function's rows from a table of structs: one row per entry, named by the entry's `name`,
-// with the entry's index in the column "row".
-template <typename Entry, std::size_t N> void AddRowIndices(const Entry (&table)[N])
+// A point inside the character at a document position.
+inline QPoint PointOf(const QPlainTextEdit *box, int position)
 {
-    QTest::addColumn<int>("row");
-    for (std::size_t row = 0; row < N; ++row)
-        QTest::newRow(table[row].name) << static_cast<int>(row);
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    return box->cursorRect(cursor).center() + QPoint(2, 0);
 }
 
-inline void Click(QPushButton *button)
+// Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
+// "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
+// Space), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
+// (Home, then that many Right), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off"
+// and "on" (the work display), "restart" (a new window on the same folder), "block" (a folder where
+// the settings file goes).
+inline void Run(Window &w, const QString &script)
 {
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString verb = step.section(u' ', 0, 0);
+        const QString name = step.section(u' ', 1, 1);
+        const QString rest = step.section(u' ', 2);
+        QWidget *control = w.get(name);
+        if (verb == u"type") {
+            TypeInto(control, rest);
+        } else if (verb == u"paste") {
+            w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(rest)
+                                   : w.get<QPlainTextEdit>(name)->setPlainText(rest);
+        } else if (verb == u"click") {
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        } else if (verb == u"press") { // without a release
+            control->setFocus();
+            QTest::keyPress(control, Qt::Key_Return);
+        } else if (verb == u"key") {
+            const auto key = rest == u"Return" ? Qt::Key_Return
+                : rest == u"Enter"             ? Qt::Key_Enter
+                                               : Qt::Key_Space;
+            control->setFocus();
+            QTest::keyClick(
+                control, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        } else if (verb == u"dbl") {
+            // The events of a real double-click: QTest's double-click alone sends no press.
+            auto *list = w.get<QListWidget>(name);
+            const QPoint centre = list->visualItemRect(list->item(rest.toInt())).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+        } else if (verb == u"select") {
+            control->setFocus();
+            w.get<QListWidget>(name)->setCurrentRow(rest.toInt());
+        } else if (verb == u"caret") {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Home, Qt::ControlModifier);
+            for (int i = 0; i < rest.toInt(); ++i)
+                QTest::keyClick(control, Qt::Key_Right);
+        } else if (verb == u"hover" || verb == u"hoverlow") { // inside, or on its bottom row
+            auto *box = w.get<QPlainTextEdit>(name);
+            QTextCursor cursor(box->document());
+            cursor.setPosition(rest.toInt());
+            const QRect rect = box->cursorRect(cursor);
+            QTest::mouseMove(box->viewport(),
+                verb == u"hover" ? PointOf(box, rest.toInt())
+                                 : QPoint(rect.left() + 2, rect.bottom()));
+        } else if (verb == u"fill") {
+            const QString digits(rest.toInt(), u'1');
+            w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)
+                                   : w.get<QPlainTextEdit>(name)->setPlainText(digits);
+        } else if (verb == u"off" || verb == u"on") {
+            w.form->setShowWork(verb == u"on");
+        } else if (verb == u"restart") {
+            w.form = std::make_unique<Form1>(w.folder);
+        } else {
+            QVERIFY(QDir().mkdir(w.iniPath()));
+        }
+    }
 }
 
-inline void ClickItem(QListWidget *list, int row)
+// The cues the work display gives the character at a document position, as "alt" (every
+// second byte), "linked", "wave", "dotted", "struck" joined by "+", or "plain".
+inline QString CuesAt(const QPlainTextEdit *box, int position)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(
-        list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTextCharFormat format;
+    for (const auto &selection : box->extraSelections())
+        if (selection.cursor.selectionStart() <= position
+            && position < selection.cursor.selectionEnd())
+            format.merge(selection.format);
+    QStringList cues;
+    if (format.background().color() == box->palette().color(QPalette::Highlight))
+        cues << QStringLiteral("linked");
+    else if (format.hasProperty(QTextFormat::BackgroundBrush))
+        cues << QStringLiteral("alt");
+    if (format.underlineStyle() == QTextCharFormat::WaveUnderline)
+        cues << QStringLiteral("wave");
+    if (format.underlineStyle() == QTextCharFormat::DotLine)
+        cues << QStringLiteral("dotted");
+    if (format.fontStrikeOut())
+        cues << QStringLiteral("struck");
+    return cues.isEmpty() ? QStringLiteral("plain") : cues.join(u'+');
 }
 
-// The events of a real double-click: QTest's double-click alone sends no press before it.
-inline void DoubleClickItem(QListWidget *list, int row)
+inline QString ToolTipAt(QPlainTextEdit *box, int position)
 {
-    list->scrollToItem(list->item(row));
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
+    QToolTip::hideText();
+    const QPoint point = PointOf(box, position);
+    QHelpEvent help(QEvent::ToolTip, point, box->viewport()->mapToGlobal(point));
+    QCoreApplication::sendEvent(box->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
-inline QString Clipboard()
+// What a check names: a box's text, a caption, a list's selection, a button's state; with
+// ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
+// "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
+// tip at a position; the focus, the clipboard, the busy cursor, the title, the settings file
+// (line ends as "/") and the save warning.
+inline QString Seen(const Window &w, const QString &what)
 {
-    return QGuiApplication::clipboard()->text();
-}
-
-inline QString Shown(const QPlainTextEdit *box)
-{
-    return box->toPlainText();
-}
-
-inline QString Shown(const QLineEdit *box)
-{
-    return box->text();
+    const QString name = what.section(u'.', 0, 0);
+    const QString part = what.section(u'.', 1, 1);
+    const int at = what.section(u'.', 2, 2).toInt();
+    if (what == u"focus")
+        return QApplication::focusWidget()->objectName();
+    if (what == u"clipboard")
+        return Clipboard();
+    if (what == u"cursor")
+        return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
+    if (what == u"title")
+        return w.form->windowTitle();
+    if (what == u"warning")
+        return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
+    if (what == u"ini") {
+        QFile file(w.iniPath());
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromLatin1(file.readAll())
+                  .replace(QStringLiteral("\r\n"), QStringLiteral("/"))
+            : QStringLiteral("missing");
+    }
+    if (name == u"link") {
+        const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));
+        return byte ? QString::number(*byte) : QStringLiteral("none");
+    }
+    if (name == u"dim") {
+        const auto *caption = w.get<QLabel>(part);
+        const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
+        return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
+    }
+    if (name == u"cue")
+        return CuesAt(w.get<QPlainTextEdit>(part), at);
+    if (name == u"tip")
+        return ToolTipAt(w.get<QPlainTextEdit>(part), at);
+    if (part == u"t")
+        return w.get(name)->toolTip();
+    if (part == u"d")
+        return w.get(name)->accessibleDescription();
+    if (auto *label = w.get<QLabel>(name))
+        return label->text();
+    if (auto *button = w.get<QPushButton>(name))
+        return button->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+    if (auto *list = w.get<QListWidget>(name))
+        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
+    if (auto *box = w.get<QPlainTextEdit>(name))
+        return box->toPlainText();
+    return w.get<QLineEdit>(name)->text();
 }
 
 } // namespace numo::testing

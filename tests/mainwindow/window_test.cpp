@@ -1,31 +1,162 @@
-// The window itself: geometry, tab order, captions and tool tips, captions that fit, the
-// accessibility tree, keyboard use, and the help window's life beside it.
+// The main window, one row per path: each button, list, key and the clipboard reach their
+// handler, the focus lands where it should, the settings file is read at start and written by
+// Save Configuration, and the work display shows marks, links, dimmed captions and tool tips.
+// Beside the table: a second failed save, captions that fit, the help window, and that the work
+// display changes nothing the program writes.
 #include "form1_fixture.h"
 #include "help/form2.h"
+#include "mainwindow/caption_button.h"
+#include "mainwindow/settings_file.h"
 
-#include <QAccessible>
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLabel>
 
 using namespace numo;
 using namespace numo::testing;
 
 namespace {
 
-QList<Form2 *> HelpWindows()
+struct Row
 {
-    QList<Form2 *> windows;
-    for (auto *widget : QApplication::topLevelWidgets())
-        if (auto *help = qobject_cast<Form2 *>(widget))
-            windows << help;
-    return windows;
-}
+    const char *name;
+    const char *settings; // the settings file before the start, or nullptr for none
+    const char *steps;
+    const char *checks; // "what=shown" separated by "|"
+};
 
-void DeleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+const Row kRows[] = {
+    {"Command1_click", nullptr, "type Text1 1.2; click Command1",
+        "Text2=01-02|Text3=00000001-00000010|clipboard=before|cursor=none"},
+    {"large_field_busy_cursor_given_back", nullptr, "fill Text4 100001; click Command5",
+        "Text4=|cursor=none"},
+    {"Command1_return", nullptr, "type Text1 1.2; key Command1 Return",
+        "Text2=01-02|focus=Command1"},
+    {"Command1_enter_and_Command6_space", nullptr,
+        "type Text1 3; key Command1 Enter; type Text3 01000001; key Command6 Space",
+        "Text2=03|Text5=A"},
+    {"Command2_click", nullptr, "type Text4  256 ; click Command2", "Text1=0 0 0 0 0 1 0"},
+    {"Command2_not_a_number", nullptr, "type Text4 12abc; click Command2",
+        "Text1=|Text4.d=Not a number: 12abc"},
+    {"Command2_number_again", nullptr,
+        "type Text4 x; click Command2; type Text4 1,000; click Command2",
+        "Text1=0 0 0 0 0 3 232|Text4.d=Enter large numbers here and have them converted to "
+        "bytes, hex, text, bin, and text (Ctrl+Enter: Convert to bytes)"},
+    {"Command2_not_a_number_named_by_its_start", nullptr,
+        "type Text4 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx; click Command2",
+        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026"},
+    {"Command3_click", nullptr, "type Text5 A\u00e9; click Command3",
+        "Text1=65 233|Text6=a.gif|focus=Command5|clipboard=a.gif"},
+    {"Command4_click", nullptr, "type Text2 4a; click Command4", "Text5=J|Text1=74"},
+    {"Command5_click", nullptr, "type Text4 7; type Text6 x; type Text9 v; click Command5",
+        "Text4=|Text6=|Text9=v|Text7=a|focus=Text5"},
+    {"Command6_click", nullptr, "type Text3 01000001-01000010; click Command6",
+        "Label3=2           |Text5=AB|Text1="},
+    {"List1_double_click", nullptr, "dbl List1 1", "Label7=Hex Value|Command7=enabled"},
+    {"List1_return", nullptr, "select List1 2; key List1 Return", "Label7=Binary Value"},
+    {"List1_return_acts_on_the_press", nullptr, "select List1 1; press List1", "Label7=Hex Value"},
+    {"List1_other_key", nullptr, "select List1 2; key List1 Space",
+        "Label7=ASCII Value|Command7=disabled"},
+    {"List1_selection_chooses_the_value", nullptr, "select List1 1; type Text5 B; click Command3",
+        "Text9=42|clipboard=a42.gif|Label7=ASCII Value"},
+    {"List2_double_click", nullptr, "dbl List2 1", "Command7=enabled"},
+    {"List2_keypad_enter", nullptr, "select List2 1; key List2 Enter", "Command7=enabled"},
+    {"Text7_edit", nullptr, "type Text7 b", "Command7=enabled"},
+    {"Text8_edit", nullptr, "type Text8 .png", "Command7=enabled"},
+    {"single_key_converts_each_key", nullptr, "select List2 0; type Text4 9; type Text5 xB",
+        "Text1=66|Text5=B|Text4=|focus=Text5|clipboard=a.gif"},
+    {"string_mode_only_types", nullptr, "select List2 1; type Text5 B",
+        "Text1=|Text5=B|clipboard=before"},
+    {"no_mode_only_types", nullptr, "type Text5 B", "Text1="},
+    {"first_run", nullptr, "",
+        "Text7=a|Text8=.gif|Label7=ASCII "
+        "Value|List1=|List2=|Command7=disabled|ini=missing|Text6.t=|"
+        "title=Numo Number Converter by   www.plimpton-data.example  21 Sep 01"},
+    {"settings_applied", "p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
+        "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
+    {"settings_short_file_applies_nothing", "p\r\n.png\r\nHex Value\r\n", "",
+        "Text7=a|Text8=.gif|Label7=ASCII Value|List1="},
+    {"settings_unknown_values_select_nothing", "x\ny\nhex value\nSingle key\n", "",
+        "Text7=x|Text8=y|Label7=hex value|List1=|List2="},
+    {"settings_empty_value", "a \r\n\xe9\r\n\r\nSingle Key\r\n", "",
+        "Text7=a |Text8=\u00e9|Label7=|List2=Single Key"},
+    {"save_as_chosen", nullptr,
+        "type Text7 p ; dbl List1 1; dbl List2 1; select List1 0; click Command7",
+        "ini=p /.gif/Hex Value/String//|Command7=disabled|warning=none"},
+    {"save_nothing_chosen", nullptr, "type Text8 \u00e9; click Command7", "ini=a/\u00e9////"},
+    {"saved_come_back", nullptr, "type Text7 q; dbl List1 2; click Command7; restart",
+        "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
+    {"save_failure_warns", nullptr, "block; type Text8 .png; click Command7",
+        "Command7=enabled|warning=shown"},
+    {"mark_hex_lone_digit", nullptr, "type Text2 abc",
+        "Text2=abc|cue.Text2.2=alt+wave|cue.Text2.1=plain|tip.Text2.2=Byte 2 of 2: 12 = 0C = "
+        "00001100\nThe lone digit c is read as 0c."},
+    {"mark_hex_skipped", nullptr, "type Text2 0x1F",
+        "cue.Text2.1=dotted|cue.Text2.2=alt|tip.Text2.1=Skipped: not a hexadecimal digit."},
+    {"mark_binary", nullptr, "type Text3 0110 0001",
+        "cue.Text3.4=wave|cue.Text3.3=plain|cue.Text3.8=struck|tip.Text3.4=Byte 1 of 1: 96 = "
+        "60 = 01100000\nCharacters other than 0 and 1 count as 0.|tip.Text3.8=Ignored: fewer "
+        "than eight characters remain."},
+    {"mark_dotted_above_255", nullptr, "type Text1 1.300",
+        "cue.Text1.3=alt+wave|cue.Text1.0=plain|tip.Text1.3=Byte 2 of 2: 44 = 2C = 00101100\n300 "
+        "is above 255: it counts modulo 256 and has no binary group."},
+    {"mark_text_line", nullptr, "type Text5 \u00e9\u2603",
+        "cue.Text5.1=alt+wave|cue.Text5.0=plain|tip.Text5.0=windows-1252: \u00e9 = 233 = E9 = "
+        "11101001|tip.Text5.1=windows-1252 has no code for \u2603: it converts to ? = 63 = 3F = "
+        "00111111"},
+    {"mark_after_line_breaks", nullptr, "paste Text2 41\n4\n5\n6; caret Text2 7",
+        "cue.Text2.7=alt+wave|tip.Text2.7=Byte 4 of 4: 6 = 06 = 00000110\nThe lone digit 6 is "
+        "read as 06."},
+    {"tip_text_line_surrogates", nullptr, "paste Text5 \U0001F600",
+        "tip.Text5.0=windows-1252 has no code for \U0001F600: it converts to ? = 63 = 3F = "
+        "00111111"},
+    {"tip_text_line_controls", nullptr, "paste Text5 \x7f\u0085",
+        "tip.Text5.0=windows-1252: \u2421 = 127 = 7F = 01111111|tip.Text5.1=windows-1252 has no "
+        "code for U+0085: it converts to ? = 63 = 3F = 00111111"},
+    {"link_from_decimal", nullptr, "type Text5 Numo; click Command3; caret Text1 4",
+        "link.Text2=1|link.Text3=1|link.Text5=1|link.Text1=none|cue.Text2.4=linked|cue.Text2.6="
+        "plain"},
+    {"link_from_decimal_start", nullptr, "type Text5 Numo; click Command3; caret Text1 3",
+        "link.Text2=1"},
+    {"link_from_hex", nullptr, "type Text5 Numo; click Command3; caret Text2 7",
+        "link.Text1=2|link.Text5=2|link.Text2=none"},
+    {"link_just_after_a_byte", nullptr, "type Text5 Numo; click Command3; caret Text2 8",
+        "link.Text3=2"},
+    {"link_from_binary", nullptr, "type Text5 Numo; click Command3; caret Text3 30",
+        "link.Text1=3|cue.Text2.10=linked"},
+    {"link_from_text_line", nullptr, "type Text5 Numo; click Command3; caret Text5 1",
+        "link.Text2=1|cue.Text2.3=linked"},
+    {"link_by_pointer", nullptr, "type Text2 20 41 42 20; click Command4; hover Text5 1",
+        "Text5=AB|link.Text2=2|link.Text1=2"},
+    {"link_by_pointer_at_the_bottom_edge", nullptr,
+        "type Text2 20 41 42 20; click Command4; hoverlow Text5 1", "link.Text2=2"},
+    {"link_pointer_on_dropped_blank", nullptr,
+        "type Text2 20 41 42 20; click Command4; hover Text2 9", "link.Text5=none|link.Text3=3"},
+    {"link_none_between_disagreeing_fields", nullptr,
+        "type Text5 Numo; click Command3; type Text1 9 9; caret Text1 0",
+        "link.Text2=none|link.Text5=none"},
+    {"captions_agree", nullptr, "type Text5 Hi; click Command3",
+        "dim.Label1=no|dim.Label2=no|dim.Label3=no|dim.Label5=no"},
+    {"captions_dim_after_an_edit", nullptr, "type Text5 Hi; click Command3; type Text2 48 69 21",
+        "dim.Label2=no|dim.Label1=yes|dim.Label3=yes|dim.Label5=yes|Label1.t=Not the same bytes "
+        "as the Hexadecimal field: 2 bytes here, 3 bytes there.|Label1.d=Not the same bytes as "
+        "the Hexadecimal field: 2 bytes here, 3 bytes there.|Label1=Decimal in Bytes (such as IP "
+        "Addresses)"},
+    {"captions_follow_the_last_change", nullptr,
+        "type Text5 Hi; click Command3; type Text2 48 69 21; type Text3 01000001; click Command6",
+        "dim.Label3=no|dim.Label5=no|dim.Label1=yes|Label2.t=Not the same bytes as the Text Line "
+        "field: 3 bytes here, 1 byte there."},
+    {"captions_restored", nullptr, "type Text5 Hi; type Text2 48 69 21; click Command4",
+        "dim.Label1=no|dim.Label5=no|Label1.t=|Label5.t=|Label5.d="},
+    {"clipboard_tip", nullptr, "paste Text7   a\x01\x7f\u0085; type Text5 B; click Command3",
+        "clipboard=  a\x01\x7f\u0085.gif|Text6.t=<p style='white-space:pre'>Put on the clipboard, "
+        "10 characters:<br><b>\u2423</b><b>\u2423</b>a<b>\u2401</b><b>\u2421</b><b>U+0085</b>."
+        "gif</p>"},
+    {"clipboard_tip_empty", nullptr, "paste Text7 ; paste Text8 ; click Command3",
+        "Text6.t=<p style='white-space:pre'>Put on the clipboard: nothing (0 characters)<br></p>"},
+    {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
+        "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
+    {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",
+        "dim.Label2=yes|cue.Text1.3=alt"},
+};
 
 } // namespace
 
@@ -34,292 +165,136 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void each_path_reaches_its_handler_data()
     {
-        window = std::make_unique<WindowOnTemporaryFolder>();
-        window->show();
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
+            QTest::newRow(kRows[row].name) << row;
     }
-    void cleanup()
+
+    void each_path_reaches_its_handler()
     {
-        window.reset();
-        DeleteClosedWindows();
-    }
-
-    void client_area_is_fixed();
-    void each_control_as_designed_data();
-    void each_control_as_designed();
-    void tab_order_follows_the_design();
-    void every_caption_fits_its_control();
-    void maker_name_uses_its_own_font();
-    void enter_and_space_press_a_focused_button_data();
-    void enter_and_space_press_a_focused_button();
-    void icon_has_small_and_large_images();
-    void help_twice_gives_one_window();
-    void reopened_help_is_a_new_window();
-    void closing_the_main_window_closes_help();
-
-private:
-    std::unique_ptr<WindowOnTemporaryFolder> window;
-};
-
-void WindowTest::client_area_is_fixed()
-{
-    const auto &form = *window->form;
-    QCOMPARE(form.size(), QSize(732, 606)); // 10980 x 9090 twips
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-}
-
-namespace {
-
-// One row per control: its design rectangle in twips, the caption of a label or button (nullptr
-// where it is made from the maker's data or the control has none), its tool tip, and, for the
-// controls a screen reader names from a caption, that name and the role; a label's name is its
-// caption and its role static text.
-struct DesignedControl
-{
-    const char *name;
-    QRect twips;
-    const char *caption;
-    const char *toolTip;
-    const char *accessibleName;
-    QAccessible::Role role;
-};
-
-constexpr auto kEdit = QAccessible::EditableText;
-constexpr auto kButton = QAccessible::Button;
-constexpr auto kList = QAccessible::List;
-constexpr auto kLabel = QAccessible::StaticText;
-
-const DesignedControl kDesign[] = {
-    {"Text5", {0, 2640, 6975, 615}, nullptr,
-        "Type text here to have it converted to bytes, hex, and bin.",
-        "Text Line to Convert to ASCII", kEdit},
-    {"Text1", {0, 4800, 6975, 615}, nullptr,
-        "You may enter several numbers in a string, separated by periods or spaces. Convert to "
-        "hex, bin, and text",
-        "Decimal in Bytes (such as IP Addresses)", kEdit},
-    {"Command1", {7080, 4800, 1335, 615}, "Convert to Hex and Bin",
-        "Hit this button to convert string of numbers to hex, bin, and text",
-        "Convert to Hex and Bin", kButton},
-    {"Text2", {0, 5880, 6975, 615}, nullptr,
-        "Enter string of hex numbers to convert to Bin, Text, and Bytes.",
-        "Hexadecimal (such as a MAC address)", kEdit},
-    {"Label1", {0, 4560, 3975, 255}, "Decimal in Bytes (such as IP Addresses)", "", nullptr,
-        kLabel},
-    {"Label2", {0, 5640, 3015, 255}, "Hexadecimal (such as a MAC address)", "", nullptr, kLabel},
-    {"Text3", {0, 6960, 6975, 2055}, nullptr,
-        "You will see a Binary representation of any of the numbers or characters above",
-        "Binary (such as sniffer captures)", kEdit},
-    {"Label3", {0, 6720, 4935, 255}, "Binary (such as sniffer captures)", "", nullptr, kLabel},
-    {"Command2", {7080, 3720, 1335, 615}, "Convert to bytes",
-        "Hit this button to convert large numbers to bytes, hex, bin, and text", "Convert to bytes",
-        kButton},
-    {"Text4", {0, 3720, 6975, 615}, nullptr,
-        "Enter large numbers here and have them converted to bytes, hex, text, bin, and text",
-        "Large Decimal (over 255)", kEdit},
-    {"Label4", {0, 3480, 2055, 255}, "Large Decimal (over 255)", "", nullptr, kLabel},
-    {"Command3", {7080, 2640, 1335, 615}, "Convert Text to ASCII",
-        "Hit this button to convert text to bytes, hex, and bin", "Convert Text to ASCII", kButton},
-    {"Label5", {0, 2400, 2535, 375}, "Text Line to Convert to ASCII", "", nullptr, kLabel},
-    {"Command4", {7080, 5880, 1335, 615}, "Convert Hex to Dec and Bin",
-        "Hit this button to convert hex to bin, text, and bytes", "Convert Hex to Dec and Bin",
-        kButton},
-    {"Command5", {3120, 2040, 3255, 495}, "Clear All Number Fields Below",
-        "Hit this button to clear all data from all of the fields", "Clear All Number Fields Below",
-        kButton},
-    {"Command6", {7080, 6960, 1335, 2055}, "Convert  Binary  to  ASCII, Hex, and Dec", "",
-        "Convert Binary to ASCII, Hex, and Dec", kButton},
-    {"Text6", {8520, 3480, 2415, 285}, nullptr, "", "Results Copied to Clipboard", kEdit},
-    {"Label6", {7800, 1440, 1455, 255}, "Naming Scheme", "", nullptr, kLabel},
-    {"Label7", {7680, 1800, 975, 255}, "ASCII Value", "", nullptr, kLabel},
-    {"Text7", {6960, 2160, 615, 285}, nullptr, "", "Prefix", kEdit},
-    {"Label8", {6960, 1800, 495, 255}, "Prefix", "", nullptr, kLabel},
-    {"Text8", {9000, 2160, 735, 285}, nullptr, "", "Suffix", kEdit},
-    {"Label9", {9120, 1800, 735, 255}, "Suffix", "", nullptr, kLabel},
-    {"Text9", {7680, 2160, 1215, 285}, nullptr, "", "ASCII Value", kEdit},
-    {"Label10", {8520, 3120, 2295, 375}, "Results Copied to Clipboard", "", nullptr, kLabel},
-    {"Command7", {9720, 480, 1215, 615}, "Save Configuration", "", "Save Configuration", kButton},
-    {"Command8", {9720, 0, 1215, 495}, "Help", "", "Help", kButton},
-    {"List1", {6480, 480, 1695, 450}, nullptr, "", "Value to Use in Naming Scheme", kList},
-    {"List2", {8400, 480, 1215, 450}, nullptr, "", "Single Key or String", kList},
-    {"Label11", {6600, 0, 1455, 495}, "Value to Use in Naming Scheme", "", nullptr, kLabel},
-    {"Label12", {8520, 0, 855, 495}, "Single Key or String", "", nullptr, kLabel},
-    {"Label13", {1920, 0, 4455, 255},
-        "Hexadecimal, Decimal, Binary, ASCII, and Text Converter by: ", "", nullptr, kLabel},
-    {"Label14", {1920, 240, 3975, 855}, "Plimpton Data Tools", "", nullptr, kLabel},
-    {"Label15", {1800, 1200, 3375, 255}, nullptr, "", nullptr, kLabel},
-    {"Label16", {1800, 1440, 3495, 255}, nullptr, "", nullptr, kLabel},
-    {"Label17", {1800, 1680, 3615, 255}, nullptr, "", nullptr, kLabel},
-};
-
-} // namespace
-
-void WindowTest::each_control_as_designed_data()
-{
-    AddRowIndices(kDesign);
-}
-
-void WindowTest::each_control_as_designed()
-{
-    QFETCH(int, row);
-    const DesignedControl &design = kDesign[row];
-    auto *control = window->form->findChild<QWidget *>(QString::fromLatin1(design.name));
-    QVERIFY(control);
-
-    const QRect &twips = design.twips;
-    QCOMPARE(control->geometry(),
-        QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-
-    const auto *label = qobject_cast<const QLabel *>(control);
-    const auto *button = qobject_cast<const QPushButton *>(control);
-    const QString caption = label ? label->text() : button ? button->text() : QString();
-    if (design.caption)
-        QCOMPARE(caption, QString::fromLatin1(design.caption));
-    QVERIFY(label || button || !design.caption);
-    QCOMPARE(control->toolTip(), QString::fromLatin1(design.toolTip));
-
-    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(control);
-    QVERIFY(node);
-    QCOMPARE(node->text(QAccessible::Name),
-        design.accessibleName ? QString::fromLatin1(design.accessibleName) : caption);
-    QCOMPARE(node->role(), design.role);
-    // The tool tip, then the control's keys, if it has any.
-    QVERIFY(node->text(QAccessible::Description).startsWith(control->toolTip()));
-    // Reachable from the window's node, as a screen reader walks the tree.
-    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window->form.get());
-    QVERIFY(root->indexOfChild(node) >= 0);
-}
-
-void WindowTest::tab_order_follows_the_design()
-{
-    auto &form = *window->form;
-    const QStringList expected{"Text5", "Text1", "Command1", "Text2", "Text3", "Command2", "Text4",
-        "Command3", "Command4", "Command5", "Command6", "Text6", "Text7", "Text8", "Text9",
-        "Command7", "Command8", "List1", "List2"};
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.Text5); // the focus when the window opens
-    QTest::keyClick(form.Text8, Qt::Key_X); // a disabled Save Configuration takes no focus
-    form.Text5->setFocus();
-    QStringList visited;
-    for (int i = 0; i < expected.size(); ++i) {
-        visited << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited, expected);
-    QCOMPARE(QApplication::focusWidget(), form.Text5); // round again
-    for (const auto *label : form.findChildren<QLabel *>())
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-}
-
-void WindowTest::every_caption_fits_its_control()
-{
-    const auto &form = *window->form;
-    int checked = 0;
-    for (const auto *label : form.findChildren<QLabel *>()) {
-        const QFontMetrics metrics(label->font());
-        const QRect room = label->contentsRect();
-        const QRect needed = metrics.boundingRect(
-            room, static_cast<int>(Qt::TextWordWrap | label->alignment().toInt()), label->text());
-        QVERIFY2(room.contains(needed), qPrintable(label->objectName()));
-        ++checked;
-    }
-    for (const auto *button : form.findChildren<CaptionButton *>()) {
-        const QFontMetrics metrics(button->font());
-        const QRect room = button->captionRect();
-        const QRect needed =
-            metrics.boundingRect(room, CaptionButton::kCaptionFlags, button->text());
-        QVERIFY2(room.contains(needed), qPrintable(button->objectName()));
-        QVERIFY(room.width() > button->width() - 10 && room.height() > button->height() - 10);
-        ++checked;
-    }
-    QCOMPARE(checked, 17 + 8);
-    for (const auto *list : {form.List1, form.List2})
-        for (int row = 0; row < list->count(); ++row) {
-            const QRect item = list->visualItemRect(list->item(row));
-            QVERIFY(QFontMetrics(list->font()).horizontalAdvance(list->item(row)->text())
-                < list->viewport()->width());
-            QVERIFY2(item.height() >= QFontMetrics(list->font()).height(),
-                qPrintable(list->item(row)->text()));
+        QFETCH(int, row);
+        Window window(kRows[row].settings);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        Run(window, QString::fromUtf8(kRows[row].steps));
+        for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
+            const QString what = check.section(u'=', 0, 0);
+            QCOMPARE(what + u'=' + Seen(window, what), check);
         }
-    // The lists show their first two items whole without scrolling.
-    QVERIFY(form.List2->visualItemRect(form.List2->item(1)).bottom()
-        < form.List2->viewport()->height());
-    qInfo("default font %s %d px, list item height %d px",
-        qPrintable(QFontInfo(form.font()).family()), QFontInfo(form.font()).pixelSize(),
-        form.List1->visualItemRect(form.List1->item(0)).height());
-}
+    }
 
-void WindowTest::maker_name_uses_its_own_font()
-{
-    const QFont font = window->form->Label14->font();
-    QCOMPARE(font.pointSize(), 18);
-    QCOMPARE(font.weight(), QFont::Normal);
-    if (!QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")))
-        QCOMPARE(font.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    QVERIFY(window->form->Label13->font().pointSizeF() < font.pointSizeF());
-}
+    void second_failed_save_replaces_the_warning()
+    {
+        Window window;
+        Run(window, QStringLiteral("block; type Text8 .png; click Command7"));
+        QPointer<QMessageBox> first = window.form->saveWarning();
+        Run(window, QStringLiteral("click Command7"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        QVERIFY(window.form->saveWarning());
+        QVERIFY(window.form->saveWarning()->text().contains(
+            QDir::toNativeSeparators(window.iniPath())));
+    }
 
-void WindowTest::enter_and_space_press_a_focused_button_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("enter") << int(Qt::Key_Return);
-    QTest::newRow("keypad enter") << int(Qt::Key_Enter);
-    QTest::newRow("space") << int(Qt::Key_Space);
-}
+    void long_clipboard_tip_shows_both_ends()
+    {
+        Window window;
+        Run(window, QStringLiteral("fill Text7 450; click Command3"));
+        QCOMPARE(Seen(window, QStringLiteral("Text6.t")),
+            QStringLiteral("<p style='white-space:pre'>Put on the clipboard, 454 characters:<br>%1"
+                           "<b>\u2026 54 more \u2026</b>%2.gif</p>")
+                .arg(QString(300, u'1'), QString(96, u'1')));
+    }
 
-void WindowTest::enter_and_space_press_a_focused_button()
-{
-    QFETCH(int, key);
-    auto &form = *window->form;
-    TypeInto(form.Text1, QStringLiteral("1.2"));
-    form.Command1->setFocus();
-    QTest::keyClick(form.Command1, static_cast<Qt::Key>(key));
-    QCOMPARE(form.fieldQString(form.Text2), QStringLiteral("01-02"));
-}
+    void settings_lines_split_at_either_line_end()
+    {
+        const auto lines = SplitSettingsLines("a\nb\r\n\rc\n\nd\ne", 4);
+        QCOMPARE(lines, (std::vector<std::u16string>{u"a", u"b", u"\rc", u""}));
+        QCOMPARE(SplitSettingsLines("x", 4), std::vector<std::u16string>{u"x"});
+    }
 
-void WindowTest::icon_has_small_and_large_images()
-{
-    const auto sizes = window->form->windowIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(16, 16)));
-    QVERIFY(sizes.contains(QSize(32, 32)));
-}
+    void buttons_draw_the_styles_bevel()
+    {
+        Window window;
+        auto *button = window.get<QPushButton>("Command8");
+        QPushButton plain(window.form.get());
+        plain.setGeometry(button->geometry().translated(0, 400));
+        plain.show();
+        const QImage drawn = button->grab().toImage();
+        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2),
+            plain.grab().toImage().copy(0, 0, drawn.width(), 2));
+    }
 
-void WindowTest::help_twice_gives_one_window()
-{
-    auto &form = *window->form;
-    Click(form.Command8);
-    Click(form.Command8);
-    QCOMPARE(HelpWindows().size(), 1);
-    QVERIFY(form.helpWindow()->isVisible());
-    QCOMPARE(form.helpWindow()->windowTitle(), form.windowTitle());
-}
+    void every_caption_fits_its_control()
+    {
+        Window window;
+        int checked = 0;
+        for (const auto *label : window.form->findChildren<QLabel *>()) {
+            const QRect room = label->contentsRect();
+            const auto flags = static_cast<int>(Qt::TextWordWrap | label->alignment());
+            QVERIFY2(
+                room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())),
+                qPrintable(label->objectName()));
+            ++checked;
+        }
+        for (const auto *button : window.form->findChildren<CaptionButton *>()) {
+            const QRect room = button->captionRect();
+            QVERIFY2(room.contains(
+                         QFontMetrics(button->font())
+                             .boundingRect(room, CaptionButton::kCaptionFlags, button->text())),
+                qPrintable(button->objectName()));
+            ++checked;
+        }
+        QCOMPARE(checked, 17 + 8);
+    }
 
-void WindowTest::reopened_help_is_a_new_window()
-{
-    auto &form = *window->form;
-    Click(form.Command8);
-    QPointer<Form2> first = form.helpWindow();
-    QTest::keyClicks(first->Text2, QStringLiteral("binary"));
-    first->close();
-    DeleteClosedWindows();
-    QVERIFY(first.isNull());
+    void help_opens_once_and_closes_with_the_window()
+    {
+        Window window;
+        Run(window, QStringLiteral("click Command8"));
+        Run(window, QStringLiteral("click Command8"));
+        QPointer<Form2> help = window.form->helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->windowTitle(), window.form->windowTitle());
+        int helpWindows = 0;
+        for (auto *widget : QApplication::topLevelWidgets())
+            helpWindows += qobject_cast<Form2 *>(widget) ? 1 : 0;
+        QCOMPARE(helpWindows, 1);
+        window.form->close();
+        QVERIFY(!help->isVisible());
+    }
 
-    Click(form.Command8);
-    QVERIFY(form.helpWindow());
-    QCOMPARE(form.helpWindow()->Text2->text(), QString());
-    QCOMPARE(HelpWindows().size(), 1);
-}
-
-void WindowTest::closing_the_main_window_closes_help()
-{
-    auto &form = *window->form;
-    Click(form.Command8);
-    QPointer<Form2> help = form.helpWindow();
-    form.close();
-    DeleteClosedWindows();
-    QVERIFY(help.isNull() || !help->isVisible());
-    QVERIFY(HelpWindows().isEmpty() || !HelpWindows().first()->isVisible());
-}
+    void nothing_written_changes()
+    {
+        // The same session with and without the display: every field, caption, focus, the
+        // clipboard and the files after each step.
+        const QStringList steps = {"type Text5 N\u00e9 ; click Command3",
+            "caret Text2 4; hover Text1 1; type Text2 0x1F abc; click Command4",
+            "type Text3 0110 0001; click Command6", "type Text1 1.300; click Command1",
+            "type Text8 .png; click Command7"};
+        const auto session = [&](bool showWork) {
+            Window window;
+            window.form->setShowWork(showWork);
+            QStringList states;
+            for (const QString &step : steps) {
+                Run(window, step);
+                QString state;
+                for (const char *what : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+                         "Text7", "Text8", "Text9", "clipboard", "focus", "ini"})
+                    state += Seen(window, QString::fromLatin1(what)) + u'|';
+                for (QLabel *label : window.form->findChildren<QLabel *>())
+                    state += label->text() + u'|';
+                QFile help(window.folder + QStringLiteral("/numo2.txt"));
+                states << state + QString::number(help.size());
+            }
+            return states;
+        };
+        QCOMPARE(session(true), session(false));
+    }
+};
 
 QTEST_MAIN(WindowTest)
 #include "window_test.moc"

@@ -6,6 +6,7 @@
 #include "mainwindow/work_display.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -88,10 +89,10 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
 
 // Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
 // "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
-// Space), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
-// (Home, then that many Right), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off"
-// and "on" (the work display), "restart" (a new window on the same folder), "block" (a folder where
-// the settings file goes).
+// Space), "menu Text2" (its context menu opened and closed), "press List1" (Return, no release),
+// "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many Right), "hover Text5 1"
+// and "hoverlow Text5 1" (at its bottom edge), "off" and "on" (the work display), "restart" (a new
+// window on the same folder), "block" (a folder where the settings file goes).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -104,6 +105,18 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"paste") {
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(rest)
                                    : w.get<QPlainTextEdit>(name)->setPlainText(rest);
+        } else if (verb == u"menu") { // the context menu, opened from the keyboard and closed
+            QWidget *focus = QApplication::focusWidget(); // offscreen gives it back to nobody
+            QContextMenuEvent request(
+                QContextMenuEvent::Keyboard, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(control, &request);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                QTest::keyClick(menu, Qt::Key_Escape);
+            if (focus) {
+                focus->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(focus->window()));
+                focus->setFocus();
+            }
         } else if (verb == u"click") {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
         } else if (verb == u"press") { // without a release

@@ -14,6 +14,11 @@ if [ -x "$build/app/numo" ]; then
     echo "== real display"
     "$here/mainwindow/real_display.sh" "$build/app/numo" || status=1
 fi
+if [ -x "$build/app/numo" ] && [ -x "$build/bench/mainwindow/bare_text_box" ]; then
+    echo "== start-up memory on a real display"
+    "$here/mainwindow/startup_memory.sh" "$build/app/numo" "$build/bench/mainwindow/bare_text_box" \
+        || status=1
+fi
 if [ -x "$build/bench/conversion/conversion_bench" ]; then
     echo "== peers"
     "$here/peers.sh" "$build/bench/conversion/conversion_bench"

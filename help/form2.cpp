@@ -3,6 +3,7 @@
 #include "help/form2.h"
 
 #include "conversion/code_page.h"
+#include "help/help_box.h"
 #include "help/mark_occurrences.h"
 
 #include <QAccessible>
@@ -128,7 +129,7 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     setAccessibleName(tr("Numo help"));
     resize(ToPixels(kClientArea).size());
 
-    Text1 = new QPlainTextEdit(this);
+    Text1 = helpBox = new HelpBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(ToPixels(kText1Rect));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -301,13 +302,14 @@ void Form2::showText(std::u16string_view text)
     }
     Text1->setWordWrapMode(longest > kLongestWord ? QTextOption::WrapAnywhere
                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    Text1->setPlainText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+    helpBox->setHelpText(text);
 }
 
 void Form2::placeCaret(std::u16string_view text, std::size_t caret)
 {
     // The document keeps each CR LF as a single paragraph break, so every pair that ends before
-    // the caret puts it one character earlier there than in the text.
+    // the caret puts it one character earlier there than in the text; every cut of a long line
+    // before it, one later.
     caret = std::min(caret, text.size());
     std::size_t pairs = 0;
     for (std::size_t i = 1; i < caret; ++i) {
@@ -316,7 +318,7 @@ void Form2::placeCaret(std::u16string_view text, std::size_t caret)
     }
     QTextCursor cursor(Text1->document());
     const int last = Text1->document()->characterCount() - 1;
-    cursor.setPosition(std::min(static_cast<int>(caret - pairs), last));
+    cursor.setPosition(std::min(static_cast<int>(caret - pairs + helpBox->cutsUpTo(caret)), last));
     Text1->setTextCursor(cursor);
     Text1->ensureCursorVisible();
 }

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace numo {
 
+class HelpBox;
+
 // A top-level window with no owner that deletes itself when closed (hold it in a QPointer).
 // It reads the help file when created and again at every search, and never writes to it: a
 // missing file is created empty, an existing one is opened read-only. Esc and Ctrl+W close it,
@@ -55,6 +57,7 @@ private:
     void showSearchResult(const QString &message);
 
     QString helpFilePath;
+    HelpBox *helpBox = nullptr;    // Text1
     QLabel *statusLabel = nullptr; // the not-found message ("statusLabel"), hidden when empty
 };
 

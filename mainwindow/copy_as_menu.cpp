@@ -25,8 +25,9 @@ namespace {
 
 } // namespace
 
-CopyAsMenu::CopyAsMenu(FieldBox *textBox, Notation fieldNotation)
-    : QObject(textBox), box(textBox), notation(fieldNotation)
+CopyAsMenu::CopyAsMenu(
+    FieldBox *textBox, Notation fieldNotation, std::function<const std::u16string &()> text)
+    : QObject(textBox), box(textBox), notation(fieldNotation), fieldText(std::move(text))
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, &CopyAsMenu::showMenu);
@@ -48,7 +49,7 @@ bool CopyAsMenu::eventFilter(QObject *watched, QEvent *event)
 
 void CopyAsMenu::addSubmenu(QMenu &menu)
 {
-    const std::u16string &text = box->fieldText();
+    const std::u16string &text = fieldText();
     const QTextCursor cursor = box->textCursor();
     const TextSpan selection{
         box->toField(cursor.selectionStart()), box->toField(cursor.selectionEnd())};

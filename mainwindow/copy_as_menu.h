@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 class QMenu;
@@ -23,7 +25,8 @@ class CopyAsMenu : public QObject
 
 public:
     // Takes over the box's context menu: the standard entries, then the "Copy as" submenu.
-    CopyAsMenu(FieldBox *box, Notation notation);
+    // `text` gives the field's text as the window holds it.
+    CopyAsMenu(FieldBox *box, Notation notation, std::function<const std::u16string &()> text);
 
 signals:
     // A format went to the clipboard: its text and the entry's name.
@@ -39,6 +42,7 @@ private:
 
     FieldBox *box;
     Notation notation;
+    std::function<const std::u16string &()> fieldText;
 };
 
 } // namespace numo

@@ -84,10 +84,9 @@ void FieldBox::showWholeLines()
     setViewportMargins(0, 0, 0, std::max(0, room - (margin + lines * line)));
 }
 
-const std::u16string &FieldBox::fieldText() const
+std::u16string FieldBox::fieldText() const
 {
-    readIfEdited();
-    return text;
+    return readDocument();
 }
 
 void FieldBox::readIfEdited() const
@@ -153,7 +152,7 @@ void FieldBox::setFieldText(const std::u16string &fieldText)
             markBlocks(run.first, run.last, true);
         document()->setUndoRedoEnabled(true);
     }
-    text = fieldText;
+    length = fieldText.size();
     syncs = std::move(blocks.syncs);
     readRevision = document()->revision();
 }
@@ -163,15 +162,15 @@ bool FieldBox::cutBefore(const QTextBlock &block) const
     return block.isValid() && block.blockFormat().boolProperty(kContinues);
 }
 
-void FieldBox::readDocument() const
+std::u16string FieldBox::readDocument() const
 {
-    text.clear();
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(document()->characterCount()));
     syncs.assign(1, Sync{0, 0});
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin() && !cutBefore(block)) {
-            text += u"\r\n";
-            syncs.push_back({block.position(), text.size()});
-        } else if (block != document()->begin()) {
+        if (block != document()->begin()) {
+            if (!cutBefore(block))
+                text += u"\r\n";
             syncs.push_back({block.position(), text.size()});
         }
         const QString line = block.text();
@@ -184,7 +183,9 @@ void FieldBox::readDocument() const
             }
         }
     }
+    length = text.size();
     readRevision = document()->revision();
+    return text;
 }
 
 std::size_t FieldBox::toField(int position) const
@@ -193,7 +194,7 @@ std::size_t FieldBox::toField(int position) const
     const auto after = std::upper_bound(syncs.begin(), syncs.end(), position,
         [](int at, const Sync &sync) { return at < sync.document; });
     const Sync &sync = *(after - 1);
-    return std::min(text.size(), sync.field + static_cast<std::size_t>(position - sync.document));
+    return std::min(length, sync.field + static_cast<std::size_t>(position - sync.document));
 }
 
 int FieldBox::toDocument(std::size_t position) const

@@ -24,9 +24,9 @@ public:
 
     explicit FieldBox(QWidget *parent = nullptr);
 
-    // The field's text: line breaks as CR LF, the cuts left out. A text set with setFieldText
-    // reads back exactly as it was set until the user edits it.
-    [[nodiscard]] const std::u16string &fieldText() const;
+    // The field's text as the document holds it: line breaks as CR LF, the cuts left out. The
+    // window keeps the text it set; this reads what the user made of it.
+    [[nodiscard]] std::u16string fieldText() const;
     // Replaces the whole document, as setPlainText does.
     void setFieldText(const std::u16string &text);
 
@@ -68,10 +68,10 @@ private:
 
     void showWholeLines();
     void readIfEdited() const;
-    void readDocument() const;
+    std::u16string readDocument() const;
     [[nodiscard]] bool cutBefore(const QTextBlock &block) const;
 
-    mutable std::u16string text;
+    mutable std::size_t length = 0; // of the field's text
     mutable std::vector<Sync> syncs{{0, 0}};
     mutable int readRevision = -1;
 };

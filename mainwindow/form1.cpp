@@ -1,6 +1,7 @@
 #include "mainwindow/form1.h"
 
 #include "help/form2.h"
+#include "mainwindow/artwork.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/line_box.h"
 #include "mainwindow/standard_keys.h"
@@ -15,6 +16,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+
+#include <utility>
 
 // A static library's resources are registered only when something calls their initialiser.
 static void RegisterArtwork()
@@ -40,7 +43,7 @@ namespace {
 
 Form1::Form1(const QString &dataFolderPath, QWidget *parent)
     : QWidget(parent), folder(dataFolderPath),
-      logo((RegisterArtwork(), QStringLiteral(":/numo/logo.png")))
+      logo((RegisterArtwork(), ReadPngPixmap(QStringLiteral(":/numo/logo.png"))))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -65,10 +68,7 @@ Form1::~Form1()
 QIcon Form1::programIcon()
 {
     RegisterArtwork();
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/numo/numo-icon-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return ReadPngIcon(QStringLiteral(":/numo/numo-icon-%1.png"));
 }
 
 void Form1::setShowWork(bool on)
@@ -112,12 +112,12 @@ void Form1::convert(const std::function<void(FieldSet &)> &step)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     FieldSet next = fields;
     step(next);
-    writeBack(next);
+    writeBack(std::move(next));
     if (large)
         QApplication::restoreOverrideCursor();
 }
 
-void Form1::writeBack(const FieldSet &next)
+void Form1::writeBack(FieldSet &&next)
 {
     if (next == fields)
         return;
@@ -135,7 +135,7 @@ void Form1::writeBack(const FieldSet &next)
                 ->setFieldText(QString::fromStdU16String(next.texts[i]));
     }
     writing = false;
-    fields = next;
+    fields = std::move(next);
     if (work)
         work->show(fields);
     if (suffixChanged)

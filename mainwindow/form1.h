@@ -88,7 +88,7 @@ private:
 
     // The one sync point: runs `step` on a copy of the field set, then writes back what changed.
     void convert(const std::function<void(FieldSet &)> &step);
-    void writeBack(const FieldSet &next);
+    void writeBack(FieldSet &&next);
     void boxEdited(Field field);
     [[nodiscard]] QWidget *box(Field field) const;
     [[nodiscard]] cascade::State cascadeState();

@@ -234,11 +234,14 @@ void Form1::connectEvents()
     List2->installEventFilter(this);
 
     // "Copy as" in the context menus of the fields that describe bytes.
-    const std::pair<FieldBox *, Notation> copyAs[] = {{Text1, Notation::DottedDecimal},
-        {Text2, Notation::Hexadecimal}, {Text3, Notation::Binary}, {Text5, Notation::TextLine}};
-    for (const auto &[field, notation] : copyAs)
-        connect(new CopyAsMenu(field, notation), &CopyAsMenu::copied, this,
-            [this](const QString &text, const QString &format) {
+    const std::tuple<FieldBox *, Notation, Field> copyAs[] = {
+        {Text1, Notation::DottedDecimal, Field::DottedDecimal},
+        {Text2, Notation::Hexadecimal, Field::Hexadecimal},
+        {Text3, Notation::Binary, Field::Binary}, {Text5, Notation::TextLine, Field::TextLine}};
+    for (const auto &[box, notation, field] : copyAs)
+        connect(new CopyAsMenu(box, notation,
+                    [this, field = field]() -> const std::u16string & { return fields[field]; }),
+            &CopyAsMenu::copied, this, [this](const QString &text, const QString &format) {
                 if (work)
                     work->clipboardWritten(text, format);
             });

@@ -101,9 +101,12 @@ void WorkDisplay::show(const FieldSet &texts)
 {
     bool any = false;
     for (auto &field : fields) {
-        const std::u16string &text = texts[FieldOf(field.notation)];
-        if (field.serial == 0 || text != field.text) {
-            readField(field, text);
+        // The text stays the window's: a view, and a hash to tell a change.
+        field.text = texts[FieldOf(field.notation)];
+        const std::size_t hash = std::hash<std::u16string_view>{}(field.text);
+        if (field.serial == 0 || hash != field.hash) {
+            field.hash = hash;
+            readField(field);
             any = true;
         }
     }
@@ -119,9 +122,8 @@ void WorkDisplay::show(const FieldSet &texts)
         updateFormats(field);
 }
 
-void WorkDisplay::readField(Field &field, const std::u16string &text)
+void WorkDisplay::readField(Field &field)
 {
-    field.text = text;
     field.serial = ++changes;
     field.structure = {};
     field.bytes = ReadBytes(field.notation, field.text,

@@ -62,7 +62,8 @@ public:
     ~WorkDisplay() override; // takes back every format, colour and tool tip it set
 
     // The window calls these: the fields as the boxes now show them (after an edit or a
-    // conversion), and a text that went to the clipboard (as a named format of "Copy as", or as
+    // conversion; the display reads them where they are, so the set must stay until the next
+    // call), and a text that went to the clipboard (as a named format of "Copy as", or as
     // the naming scheme).
     void show(const FieldSet &fields);
     void clipboardWritten(const QString &text, const QString &format = {});
@@ -92,7 +93,8 @@ private:
         QLabel *caption = nullptr;
         Notation notation = Notation::Hexadecimal;
         QString name;
-        std::u16string text;
+        std::u16string_view text; // in the field set last shown, which outlives the next show
+        std::size_t hash = 0;
         ByteStructure structure;
         std::vector<std::uint8_t> bytes;
         std::uint64_t serial = 0; // when the text last changed; 0: never read
@@ -107,7 +109,7 @@ private:
     // Byte k of field a is byte k + offset of field b.
     using Offset = std::optional<std::ptrdiff_t>;
 
-    void readField(Field &field, const std::u16string &text);
+    void readField(Field &field);
     void compareFields();
     void showStaleCaptions();
     void showCaption(Field &field, bool stale, const QString &toolTip);

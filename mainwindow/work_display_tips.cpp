@@ -149,9 +149,9 @@ QString WorkDisplay::byteToolTip(const Field &field, int position) const
         QString shown = Visible(ch);
         if (QChar::isHighSurrogate(ch) && at + 1 < field.text.size()
             && QChar::isLowSurrogate(field.text[at + 1]))
-            shown = QString::fromStdU16String(field.text.substr(at, 2));
+            shown = QStringView(field.text.substr(at, 2)).toString();
         else if (QChar::isLowSurrogate(ch) && at > 0 && QChar::isHighSurrogate(field.text[at - 1]))
-            shown = QString::fromStdU16String(field.text.substr(at - 1, 2));
+            shown = QStringView(field.text.substr(at - 1, 2)).toString();
         if (!IsInCodePage(ch))
             return tr("windows-1252 has no code for %1: it converts to ? = %2")
                 .arg(shown, ByteFigures(kUnmappableCode));
@@ -162,8 +162,9 @@ QString WorkDisplay::byteToolTip(const Field &field, int position) const
     const auto mark = std::partition_point(
         marks.begin(), marks.end(), [at](const Mark &m) { return m.span.end <= at; });
     if (mark != marks.end() && mark->span.begin <= at) {
-        const auto written = QString::fromStdU16String(
-            field.text.substr(mark->span.begin, mark->span.end - mark->span.begin));
+        const auto written =
+            QStringView(field.text.substr(mark->span.begin, mark->span.end - mark->span.begin))
+                .toString();
         switch (mark->kind) {
         case MarkKind::LoneDigit:
             note = tr("The lone digit %1 is read as 0%1.").arg(written);

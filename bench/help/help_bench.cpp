@@ -64,21 +64,27 @@ namespace {
     }
     BENCHMARK(BM_WriteHelpFile)->Unit(benchmark::kMicrosecond);
 
-    // A help file of one long line: its layout must grow in step with the line, words or none.
-    void BM_OpenLongLine(benchmark::State &state, const char *unit)
+    // A help file of one long line made of `unit` repeated to `size` characters.
+    struct LongLineFolder
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("numo2.txt"));
-        const QByteArray piece(unit);
-        const auto size = static_cast<qsizetype>(state.range(0));
+        QString path = dir.filePath(QStringLiteral("numo2.txt"));
+        LongLineFolder(const char *unit, qsizetype size)
         {
+            const QByteArray piece(unit);
             QFile file(path);
-            if (!file.open(QIODevice::WriteOnly))
-                state.SkipWithError("cannot write the help file");
-            file.write(piece.repeated(size / piece.size()));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(piece.repeated(size / piece.size()));
         }
+    };
+
+    // Opening a help file of one long line: its layout must grow in step with the line, words
+    // or none.
+    void BM_OpenLongLine(benchmark::State &state, const char *unit)
+    {
+        const LongLineFolder folder(unit, state.range(0));
         for (auto _ : state) {
-            auto window = std::make_unique<Form2>(path, kTitle);
+            auto window = std::make_unique<Form2>(folder.path, kTitle);
             window->show();
             QCoreApplication::processEvents();
             benchmark::DoNotOptimize(window->grab());
@@ -87,12 +93,38 @@ namespace {
     }
     BENCHMARK_CAPTURE(BM_OpenLongLine, no_blanks, "x")
         ->RangeMultiplier(4)
-        ->Range(16 << 10, 1 << 20)
+        ->Range(16 << 10, 4 << 20)
         ->Complexity()
         ->Unit(benchmark::kMillisecond);
     BENCHMARK_CAPTURE(BM_OpenLongLine, words, "binary ")
         ->RangeMultiplier(4)
-        ->Range(16 << 10, 1 << 20)
+        ->Range(16 << 10, 4 << 20)
+        ->Complexity()
+        ->Unit(benchmark::kMillisecond);
+
+    // A search in a help file of one long line, found near its end: reload, mark, show, caret.
+    void BM_SearchLongLine(benchmark::State &state)
+    {
+        const LongLineFolder folder("binary ", state.range(0));
+        {
+            QFile file(folder.path);
+            if (file.open(QIODevice::Append))
+                file.write("fax:");
+        }
+        Form2 window(folder.path, kTitle);
+        window.show();
+        QCoreApplication::processEvents();
+        window.Text2->setText(QStringLiteral("fax:"));
+        for (auto _ : state) {
+            window.Command1_Click();
+            QCoreApplication::processEvents();
+            benchmark::DoNotOptimize(window.grab());
+        }
+        state.SetComplexityN(state.range(0));
+    }
+    BENCHMARK(BM_SearchLongLine)
+        ->RangeMultiplier(4)
+        ->Range(16 << 10, 4 << 20)
         ->Complexity()
         ->Unit(benchmark::kMillisecond);
 

@@ -1,21 +1,27 @@
 // The main window at work: large hexadecimal pastes through the whole cascade with every field
-// painted, one single-key conversion, and start-up beside an empty window's.
+// painted, one single-key conversion, and start-up time and memory beside other windows'.
 #include "mainwindow/form1.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <memory>
 #include <string_view>
+#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -83,23 +89,56 @@ void BM_SingleKeyConversion(benchmark::State &state)
 }
 
 // Start-up of a whole process to its window shown: this binary started again as a probe that
-// shows either numo's window or an empty one of the same size, then quits.
+// shows either numo's window or another one of the same size, then prints its resident memory
+// (VmRSS and VmHWM, in KiB) and quits.
 QString selfPath;
+
+struct ProbeRun
+{
+    bool ok = false;
+    double milliseconds = 0;
+    double rssKiB = 0;
+    double hwmKiB = 0;
+    double cpuMilliseconds = 0; // user and system time of the probe's whole life
+};
+
+ProbeRun RunProbeProcess(const QString &home, const QString &probe)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    process.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(selfPath, {probe});
+    ProbeRun run;
+    run.ok = process.waitForFinished(20'000) && process.exitCode() == 0;
+    run.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const QList<QByteArray> memory = process.readAllStandardOutput().simplified().split(' ');
+    if (memory.size() == 3) {
+        run.rssKiB = memory[0].toDouble();
+        run.hwmKiB = memory[1].toDouble();
+        run.cpuMilliseconds = memory[2].toDouble();
+    }
+    return run;
+}
 
 void StartProbe(benchmark::State &state, const QString &probe)
 {
     QTemporaryDir home;
     for (auto _ : state) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        process.setProcessEnvironment(environment);
-        process.start(selfPath, {probe});
-        if (!process.waitForFinished(20'000) || process.exitCode() != 0) {
+        if (!RunProbeProcess(home.path(), probe).ok) {
             state.SkipWithError("the start-up probe failed");
             break;
         }
     }
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 void BM_StartUpNumo(benchmark::State &state)
@@ -119,22 +158,95 @@ void BM_StartUpWindowWithOneLabel(benchmark::State &state)
     StartProbe(state, QStringLiteral("--probe-label"));
 }
 
-enum class Probe { numo, empty, label };
+// Numo against the smallest window that shows a text box (a bare window with one
+// QPlainTextEdit: fonts and the text engine loaded), started in turns so that both meet the same
+// load; medians of start-up time (wall clock, and the probe's processor time, which a busy
+// machine or display server disturbs less) and of resident memory once shown, and numo's ratios.
+void BM_StartUpNumoAgainstTextBox(benchmark::State &state)
+{
+    QTemporaryDir home;
+    std::vector<double> times[2], cpu[2], rss[2], hwm[2];
+    const QString probes[2] = {QStringLiteral("--probe-numo"), QStringLiteral("--probe-text-box")};
+    for (auto _ : state) {
+        // Alternating which one starts first leaves neither the other's warm caches.
+        const std::size_t first = times[0].size() % 2;
+        for (const std::size_t which : {first, 1 - first}) {
+            const ProbeRun run = RunProbeProcess(home.path(), probes[which]);
+            if (!run.ok || run.rssKiB <= 0) {
+                state.SkipWithError("the start-up probe failed");
+                return;
+            }
+            times[which].push_back(run.milliseconds);
+            cpu[which].push_back(run.cpuMilliseconds);
+            rss[which].push_back(run.rssKiB / 1024);
+            hwm[which].push_back(run.hwmKiB / 1024);
+        }
+    }
+    state.counters["numo_ms"] = Median(times[0]);
+    state.counters["box_ms"] = Median(times[1]);
+    state.counters["time_x"] = Median(times[0]) / Median(times[1]);
+    state.counters["numo_cpu_ms"] = Median(cpu[0]);
+    state.counters["box_cpu_ms"] = Median(cpu[1]);
+    state.counters["cpu_x"] = Median(cpu[0]) / Median(cpu[1]);
+    state.counters["numo_RSS_MiB"] = Median(rss[0]);
+    state.counters["box_RSS_MiB"] = Median(rss[1]);
+    state.counters["RSS_x"] = Median(rss[0]) / Median(rss[1]);
+    state.counters["numo_HWM_MiB"] = Median(hwm[0]);
+    state.counters["box_HWM_MiB"] = Median(hwm[1]);
+    state.counters["HWM_x"] = Median(hwm[0]) / Median(hwm[1]);
+}
+
+enum class Probe { numo, empty, label, textBox };
+
+// The probe's own VmRSS and VmHWM, in KiB, and its processor time so far, in milliseconds, as
+// "rss hwm cpu"; nothing where /proc is missing.
+QByteArray ResidentMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray rss, hwm;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 2 && fields[0] == "VmRSS:")
+            rss = fields[1];
+        else if (fields.size() >= 2 && fields[0] == "VmHWM:")
+            hwm = fields[1];
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    return rss + ' ' + hwm + ' ' + QByteArray::number(cpu, 'f', 1) + '\n';
+}
 
 int RunProbe(int argc, char **argv, Probe probe)
 {
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (probe == Probe::numo) {
+        // As the program's entry sets up the application before its window.
+        QApplication::setApplicationName(QStringLiteral("numo"));
+        QApplication::setOrganizationName(QStringLiteral("Plimpton Data Tools"));
+        QApplication::setDesktopFileName(QStringLiteral("example.plimpton_data.numo"));
+        QApplication::setWindowIcon(Form1::programIcon());
         window = std::make_unique<Form1>(QDir::homePath() + QStringLiteral("/plim"));
     } else {
         window = std::make_unique<QWidget>();
         window->resize(732, 606);
         if (probe == Probe::label)
             new QLabel(QStringLiteral("Decimal in Bytes (such as IP Addresses)"), window.get());
+        if (probe == Probe::textBox)
+            (new QPlainTextEdit(window.get()))->setGeometry(8, 8, 716, 590);
     }
     window->show();
+    // Shown means exposed and painted once, on a real display as offscreen.
+    QElapsedTimer waited;
+    waited.start();
+    while (!window->windowHandle()->isExposed() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QApplication::processEvents();
+    std::fputs(ResidentMemory().constData(), stdout);
     return window->isVisible() ? 0 : 1;
 }
 
@@ -146,6 +258,7 @@ BENCHMARK(BM_SingleKeyConversion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartUpNumo)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartUpEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartUpWindowWithOneLabel)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_StartUpNumoAgainstTextBox)->Unit(benchmark::kMillisecond)->Iterations(12);
 
 } // namespace
 
@@ -157,6 +270,8 @@ int main(int argc, char **argv)
         return RunProbe(argc, argv, Probe::empty);
     if (argc == 2 && std::string_view(argv[1]) == "--probe-label")
         return RunProbe(argc, argv, Probe::label);
+    if (argc == 2 && std::string_view(argv[1]) == "--probe-text-box")
+        return RunProbe(argc, argv, Probe::textBox);
     QApplication app(argc, argv);
     selfPath = QCoreApplication::applicationFilePath();
     benchmark::Initialize(&argc, argv);

@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeySequence>
+#include <QTextBlock>
 
 namespace numo {
 
@@ -52,6 +54,43 @@ private slots:
         QVERIFY(text2()->text().isEmpty());
         QVERIFY(!window->isVisible());
         QCOMPARE(mainWindow.isVisible(), !closesEveryWindow);
+    }
+
+    // A line far longer than the box keeps in blocks: the search's caret and a copy of the
+    // whole text read as one line, however it is cut.
+    void long_line_searches_and_copies_as_one_data()
+    {
+        QTest::addColumn<QByteArray>("unit");
+        QTest::newRow("no blanks") << QByteArray("x");
+        QTest::newRow("words") << QByteArray("binary ");
+        QTest::newRow("blank at the limit") << QByteArray(16383, 'x') + ' ';
+    }
+
+    void long_line_searches_and_copies_as_one()
+    {
+        QFETCH(QByteArray, unit);
+        const QByteArray half = unit.repeated(20'000 / unit.size() + 1);
+        writeHelp("top\r\n" + half + "Fax:" + half + "\r\nend");
+        QVERIFY(openWindow());
+        searchWithEnter(QStringLiteral("fax:"));
+        const QString marked =
+            "top\n" + QString::fromLatin1(half) + "<<fax:>>" + QString::fromLatin1(half) + "\nend";
+        const QTextCursor caret = text1()->textCursor();
+        QCOMPARE(text1()->document()->characterAt(caret.position()), QChar(u':'));
+        QCOMPARE(text1()->document()->characterAt(caret.position() - 3), QChar(u'f'));
+        for (QTextBlock block = text1()->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY(block.length() <= 16385);
+        text1()->setFocus();
+        QTest::keySequence(text1(), QKeySequence::SelectAll);
+        QTest::keySequence(text1(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), marked);
+        // A selection that starts and ends inside the long line.
+        QTextCursor part = text1()->textCursor();
+        part.setPosition(10);
+        part.setPosition(text1()->document()->characterCount() - 10, QTextCursor::KeepAnchor);
+        text1()->setTextCursor(part);
+        QTest::keySequence(text1(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), marked.mid(10, marked.size() - 19));
     }
 
     void ctrl_f_selects_the_search_text_data()

@@ -1,6 +1,7 @@
 #include "conversion/byte_formats.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <string>
@@ -67,7 +68,8 @@ namespace {
     // Runs a shell command with `input` on its standard input and returns what it printed.
     std::string Pipe(const std::string &command, const std::string &input)
     {
-        char path[] = "/tmp/numo-base64-XXXXXX";
+        std::string name = (std::filesystem::temp_directory_path() / "numo-base64-XXXXXX").string();
+        char *path = name.data();
         const int fd = mkstemp(path);
         if (fd < 0)
             return "mkstemp failed";

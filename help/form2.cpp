@@ -3,8 +3,8 @@
 #include "help/form2.h"
 
 #include "conversion/code_page.h"
-#include "help/help_box.h"
 #include "help/mark_occurrences.h"
+#include "widgets/field_box.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -129,7 +129,7 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     setAccessibleName(tr("Numo help"));
     resize(ToPixels(kClientArea).size());
 
-    Text1 = helpBox = new HelpBox(this);
+    Text1 = helpBox = new FieldBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(ToPixels(kText1Rect));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -302,23 +302,15 @@ void Form2::showText(std::u16string_view text)
     }
     Text1->setWordWrapMode(longest > kLongestWord ? QTextOption::WrapAnywhere
                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    helpBox->setHelpText(text);
+    helpBox->setFieldText(std::u16string(text));
 }
 
 void Form2::placeCaret(std::u16string_view text, std::size_t caret)
 {
-    // The document keeps each CR LF as a single paragraph break, so every pair that ends before
-    // the caret puts it one character earlier there than in the text; every cut of a long line
-    // before it, one later.
-    caret = std::min(caret, text.size());
-    std::size_t pairs = 0;
-    for (std::size_t i = 1; i < caret; ++i) {
-        if (text[i] == u'\n' && text[i - 1] == u'\r')
-            ++pairs;
-    }
+    // The box knows where each character of the text it was given stands in its document (a
+    // CR LF pair is one break there, a cut of a long line one more place).
     QTextCursor cursor(Text1->document());
-    const int last = Text1->document()->characterCount() - 1;
-    cursor.setPosition(std::min(static_cast<int>(caret - pairs + helpBox->cutsUpTo(caret)), last));
+    cursor.setPosition(helpBox->toDocument(std::min(caret, text.size())));
     Text1->setTextCursor(cursor);
     Text1->ensureCursorVisible();
 }

@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace numo {
 
-class HelpBox;
+class FieldBox;
 
 // A top-level window with no owner that deletes itself when closed (hold it in a QPointer).
 // It reads the help file when created and again at every search, and never writes to it: a
@@ -57,7 +57,7 @@ private:
     void showSearchResult(const QString &message);
 
     QString helpFilePath;
-    HelpBox *helpBox = nullptr;    // Text1
+    FieldBox *helpBox = nullptr;   // Text1
     QLabel *statusLabel = nullptr; // the not-found message ("statusLabel"), hidden when empty
 };
 

@@ -1,7 +1,7 @@
 #include "mainwindow/copy_as_menu.h"
 
 #include "conversion/byte_formats.h"
-#include "mainwindow/field_box.h"
+#include "widgets/field_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -9,7 +9,7 @@
 #include "conversion/bit_tables.h"
 #include "fields/cascade.h"
 #include "fields/field_set.h"
-#include "mainwindow/field_box.h"
+#include "widgets/field_box.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 // The work display's formats: every second byte shaded, the linked byte highlighted, marks
 // underlined or struck out, and the mapping between the text and the document's positions.
-#include "mainwindow/field_box.h"
+#include "widgets/field_box.h"
 #include "mainwindow/work_display.h"
 
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
-// A multi-line field. Its text is held in the document in blocks of at most kBlockLimit
-// characters: a long line is cut into blocks that continue one another, so the caret's blink, a
-// scroll, a hover or a repaint lays out one bounded block, never the whole line. The cuts are
-// the box's own: the field's text reads and writes exactly as one line (copy, paste, the keys at
-// a cut, and every position given to or taken from the box skip them); a cut shows only as an
-// earlier wrap of the line it ends. Within its fixed height the box shows whole lines only: the
-// room left under the last whole line is margin.
+// A multi-line text box, in the main window's fields and the help window. Its text is held in the
+// document in blocks of at most kBlockLimit characters: a long line is cut into blocks that
+// continue one another, so the caret's blink, a scroll, a hover or a repaint lays out one bounded
+// block, never the whole line. The cuts are the box's own: the field's text reads and writes
+// exactly as one line (copy, paste, the keys at a cut, and every position given to or taken from
+// the box skip them); a cut shows only as an earlier wrap of the line it ends. Within its height
+// the box shows whole lines only: the room left under the last whole line is margin.
 #pragma once
 
 #include <QPlainTextEdit>

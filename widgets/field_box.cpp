@@ -1,4 +1,4 @@
-#include "mainwindow/field_box.h"
+#include "widgets/field_box.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

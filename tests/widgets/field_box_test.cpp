@@ -1,6 +1,6 @@
 // A field box against a plain text box: whatever the text, it reads, copies, pastes and edits
 // the same, while no block of its document grows past the limit.
-#include "mainwindow/field_box.h"
+#include "widgets/field_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -101,7 +101,8 @@ std::string ToBase64(std::span<const std::uint8_t> bytes)
     out.reserve((bytes.size() + 2) / 3 * 4);
     std::size_t i = 0;
     for (; i + 3 <= bytes.size(); i += 3) {
-        const unsigned group = (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
+        const unsigned group =
+            (unsigned{bytes[i]} << 16) | (unsigned{bytes[i + 1]} << 8) | unsigned{bytes[i + 2]};
         out += kAlphabet[(group >> 18) & 63];
         out += kAlphabet[(group >> 12) & 63];
         out += kAlphabet[(group >> 6) & 63];
@@ -109,7 +110,8 @@ std::string ToBase64(std::span<const std::uint8_t> bytes)
     }
     const std::size_t rest = bytes.size() - i;
     if (rest > 0) {
-        const unsigned group = (bytes[i] << 16) | (rest == 2 ? bytes[i + 1] << 8 : 0);
+        const unsigned group =
+            (unsigned{bytes[i]} << 16) | (rest == 2 ? unsigned{bytes[i + 1]} << 8 : 0U);
         out += kAlphabet[(group >> 18) & 63];
         out += kAlphabet[(group >> 12) & 63];
         out += rest == 2 ? kAlphabet[(group >> 6) & 63] : '=';

@@ -1,7 +1,7 @@
 // The work display's formats: every second byte shaded, the linked byte highlighted, marks
 // underlined or struck out, and the mapping between the text and the document's positions.
-#include "widgets/field_box.h"
 #include "mainwindow/work_display.h"
+#include "widgets/field_box.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

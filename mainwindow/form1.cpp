@@ -3,10 +3,10 @@
 #include "help/form2.h"
 #include "mainwindow/artwork.h"
 #include "mainwindow/caption_button.h"
-#include "mainwindow/line_box.h"
 #include "mainwindow/standard_keys.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
+#include "widgets/line_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>

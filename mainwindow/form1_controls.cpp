@@ -4,9 +4,9 @@
 #include "mainwindow/caption_button.h"
 #include "mainwindow/copy_as_menu.h"
 #include "mainwindow/form1.h"
-#include "mainwindow/line_box.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
+#include "widgets/line_box.h"
 
 #include <QLabel>
 #include <QLineEdit>

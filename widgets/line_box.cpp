@@ -1,4 +1,4 @@
-#include "mainwindow/line_box.h"
+#include "widgets/line_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // A single-line box shows a long text by its start only, yet gives the whole text back.
-#include "mainwindow/line_box.h"
+#include "widgets/line_box.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -152,6 +152,9 @@ inline void Run(Window &w, const QString &script)
             QTest::mouseMove(box->viewport(),
                 verb == u"hover" ? PointOf(box, rest.toInt())
                                  : QPoint(rect.left() + 2, rect.bottom()));
+        } else if (verb == u"leave") { // the pointer leaves the box
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(w.get<QPlainTextEdit>(name)->viewport(), &leave);
         } else if (verb == u"fill") {
             const QString digits(rest.toInt(), u'1');
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)

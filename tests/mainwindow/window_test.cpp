@@ -124,6 +124,8 @@ const Row kRows[] = {
         "link.Text1=3|cue.Text2.10=linked"},
     {"link_from_text_line", nullptr, "type Text5 Numo; click Command3; caret Text5 1",
         "link.Text2=1|cue.Text2.3=linked"},
+    {"link_gone_with_the_pointer", nullptr,
+        "type Text2 20 41 42 20; click Command4; hover Text5 0; leave Text5", "link.Text2=none"},
     {"link_by_pointer", nullptr, "type Text2 20 41 42 20; click Command4; hover Text5 1",
         "Text5=AB|link.Text2=2|link.Text1=2"},
     {"link_by_pointer_at_the_bottom_edge", nullptr,

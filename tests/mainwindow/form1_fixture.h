@@ -2,6 +2,7 @@
 // user steps with real key and mouse events, and read back through named checks.
 #pragma once
 
+#include "help/form2.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/work_display.h"
 
@@ -89,10 +90,11 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
 
 // Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
 // "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
-// Space), "menu Text2" (its context menu opened and closed), "press List1" (Return, no release),
-// "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many Right), "hover Text5 1"
-// and "hoverlow Text5 1" (at its bottom edge), "off" and "on" (the work display), "restart" (a new
-// window on the same folder), "block" (a folder where the settings file goes).
+// Space, or any key sequence such as Ctrl+Return or F1), "menu Text2" (its context menu opened and
+// closed), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
+// (Home, then that many Right), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off"
+// and "on" (the work display), "restart" (a new window on the same folder), "block" (a folder where
+// the settings file goes).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -122,13 +124,12 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"press") { // without a release
             control->setFocus();
             QTest::keyPress(control, Qt::Key_Return);
-        } else if (verb == u"key") {
-            const auto key = rest == u"Return" ? Qt::Key_Return
-                : rest == u"Enter"             ? Qt::Key_Enter
-                                               : Qt::Key_Space;
+        } else if (verb == u"key") { // "Return", "Enter" (the keypad's), "Space", "Ctrl+Q", "F1"
+            const QKeyCombination key = QKeySequence::fromString(rest)[0];
             control->setFocus();
-            QTest::keyClick(
-                control, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTest::keyClick(control, key.key(),
+                key.keyboardModifiers()
+                    | (key.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
         } else if (verb == u"dbl") {
             // The events of a real double-click: QTest's double-click alone sends no press.
             auto *list = w.get<QListWidget>(name);
@@ -204,8 +205,8 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 // What a check names: a box's text, a caption, a list's selection, a button's state; with
 // ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
 // "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
-// tip at a position; the focus, the clipboard, the busy cursor, the title, the settings file
-// (line ends as "/") and the save warning.
+// tip at a position; the focus, the clipboard, the busy cursor, the title, whether the window
+// and the help window show, the settings file (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
     const QString name = what.section(u'.', 0, 0);
@@ -219,6 +220,10 @@ inline QString Seen(const Window &w, const QString &what)
         return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
     if (what == u"title")
         return w.form->windowTitle();
+    if (what == u"window")
+        return w.form->isVisible() ? QStringLiteral("shown") : QStringLiteral("closed");
+    if (what == u"help")
+        return w.form->helpWindow() && w.form->helpWindow()->isVisible() ? "shown" : "none";
     if (what == u"warning")
         return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
     if (what == u"ini") {

@@ -25,7 +25,7 @@ struct Row
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",
-        "Text2=01-02|Text3=00000001-00000010|clipboard=before|cursor=none"},
+        "Text2=01-02|Text3=00000001-00000010|clipboard=before|cursor=none|Command7=disabled"},
     {"large_field_busy_cursor_given_back", nullptr, "fill Text4 100001; click Command5",
         "Text4=|cursor=none"},
     {"Command1_return", nullptr, "type Text1 1.2; key Command1 Return",

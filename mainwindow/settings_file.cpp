@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <string_view>
+
 namespace numo {
 
 namespace {
@@ -35,18 +37,6 @@ namespace {
     }
 
 } // namespace
-
-std::vector<std::u16string> SplitSettingsLines(std::string_view bytes, std::size_t maxLines)
-{
-    std::vector<std::u16string> lines;
-    while (lines.size() < maxLines && !bytes.empty()) {
-        const auto end = bytes.find('\n');
-        const auto length = end == std::string_view::npos ? bytes.size() : end + 1;
-        lines.push_back(LineWithoutEnd(bytes.substr(0, length)));
-        bytes.remove_prefix(length);
-    }
-    return lines;
-}
 
 std::vector<std::u16string> ReadSettingsLines(const QString &path, std::size_t maxLines)
 {

@@ -6,19 +6,14 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace numo {
 
-// The first `maxLines` lines of `bytes`, each without its line end, decoded through the code
-// page. A line ends at LF, and a CR right before that LF belongs to the line end; a last line
-// without a line end counts when it is not empty. Fewer lines than asked when the text has fewer.
-[[nodiscard]] std::vector<std::u16string> SplitSettingsLines(
-    std::string_view bytes, std::size_t maxLines);
-
-// The first `maxLines` lines of the file at `path`, read as SplitSettingsLines does; empty when
-// the file cannot be opened. Reads no further than the lines asked for.
+// The first `maxLines` lines of the file at `path`, each without its line end, decoded through
+// the code page. A line ends at LF, and a CR right before that LF belongs to the line end; a
+// last line without a line end counts when it is not empty. Fewer lines than asked when the file
+// has fewer; empty when it cannot be opened. Reads no further than the lines asked for.
 [[nodiscard]] std::vector<std::u16string> ReadSettingsLines(
     const QString &path, std::size_t maxLines);
 

@@ -103,6 +103,8 @@ const Row kRows[] = {
         "Text7=a|Text8=.gif|Label7=ASCII Value|List1="},
     {"settings_unknown_values_select_nothing", "x\ny\nhex value\nSingle key\n", "",
         "Text7=x|Text8=y|Label7=hex value|List1=|List2="},
+    {"settings_lone_cr_stays_in_its_line", "p\rq\r\n.gif\nHex Value\r\nString", "",
+        "Text7=p\rq|Text8=.gif|Label7=Hex Value|List2=String"},
     {"settings_empty_value", "a \r\n\xe9\r\n\r\nSingle Key\r\n", "",
         "Text7=a |Text8=\u00e9|Label7=|List2=Single Key"},
     {"save_as_chosen", nullptr,
@@ -236,13 +238,6 @@ private slots:
             QStringLiteral("<p style='white-space:pre'>Put on the clipboard, 454 characters:<br>%1"
                            "<b>\u2026 54 more \u2026</b>%2.gif</p>")
                 .arg(QString(300, u'1'), QString(96, u'1')));
-    }
-
-    void settings_lines_split_at_either_line_end()
-    {
-        const auto lines = SplitSettingsLines("a\nb\r\n\rc\n\nd\ne", 4);
-        QCOMPARE(lines, (std::vector<std::u16string>{u"a", u"b", u"\rc", u""}));
-        QCOMPARE(SplitSettingsLines("x", 4), std::vector<std::u16string>{u"x"});
     }
 
     void buttons_draw_the_styles_bevel()

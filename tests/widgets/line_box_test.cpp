@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace numo {
 
@@ -37,6 +40,20 @@ private slots:
         QCOMPARE(box.text().size(), shortened ? LineBox::kShownLimit + 1 : length);
         QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        // The same through the context menu's Copy (the menu runs its own event loop).
+        QApplication::clipboard()->clear();
+        QTimer::singleShot(0, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *action : menu->actions())
+                if (action->text().startsWith(u"&Copy"))
+                    action->trigger();
+            menu->close();
+        });
+        QContextMenuEvent request(
+            QContextMenuEvent::Keyboard, QPoint(2, 2), box.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&box, &request);
         QCOMPARE(QApplication::clipboard()->text(), text);
         QTest::keyClick(&box, Qt::Key_Home);
         for (int i = 0; i < 3; ++i)

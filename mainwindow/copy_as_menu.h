@@ -3,7 +3,7 @@
 // Nothing here changes a field, a caption or a file; only the clipboard, on the user's choice.
 #pragma once
 
-#include "mainwindow/work_display.h"
+#include "conversion/notation.h"
 
 #include <QObject>
 #include <QString>

@@ -1,9 +1,5 @@
 #include "mainwindow/work_display.h"
 
-#include "conversion/binary.h"
-#include "conversion/dotted_decimal.h"
-#include "conversion/hexadecimal.h"
-
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -128,28 +124,6 @@ void WorkDisplay::readField(Field &field)
     field.structure = {};
     field.bytes = ReadBytes(field.notation, field.text,
         field.text.size() <= kStructureLimit ? &field.structure : nullptr);
-}
-
-std::vector<std::uint8_t> ReadBytes(
-    Notation notation, std::u16string_view text, ByteStructure *where)
-{
-    // The bytes and where they sit come from the one reader of the notation.
-    switch (notation) {
-    case Notation::DottedDecimal: {
-        const auto values = ReadDottedDecimal(text, where);
-        std::vector<std::uint8_t> bytes(values.size());
-        std::transform(values.begin(), values.end(), bytes.begin(),
-            [](const DottedValue &value) { return value.lowByte; });
-        return bytes;
-    }
-    case Notation::Hexadecimal:
-        return ReadHex(text, where);
-    case Notation::Binary:
-        return ReadBinary(text, where);
-    case Notation::TextLine:
-        return ReadTextLine(text, where);
-    }
-    return {};
 }
 
 void WorkDisplay::compareFields()

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "conversion/byte_structure.h"
+#include "conversion/notation.h"
 #include "fields/field_set.h"
 
 #include <QHash>
@@ -29,14 +30,6 @@ class QPoint;
 class QWidget;
 
 namespace numo {
-
-// The notations the work display reads, each from its own field.
-enum class Notation : std::uint8_t { DottedDecimal, Hexadecimal, Binary, TextLine };
-
-// The bytes a text in a notation describes, read by that notation's one reader; with `where`,
-// also where each byte sits and the marks.
-[[nodiscard]] std::vector<std::uint8_t> ReadBytes(
-    Notation notation, std::u16string_view text, ByteStructure *where = nullptr);
 
 class WorkDisplay : public QObject
 {

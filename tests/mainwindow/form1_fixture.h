@@ -3,11 +3,13 @@
 #pragma once
 
 #include "help/form2.h"
+#include "help/help_text.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/work_display.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -15,37 +17,79 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
+#include <algorithm>
+#include <csignal>
 #include <memory>
+#include <optional>
+#include <sys/resource.h>
 
 namespace numo::testing {
+
+// A soft RLIMIT_FSIZE with SIGXFSZ ignored, so that a write past it fails with EFBIG instead of
+// ending the process; both restored when it goes.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit saved{};
+    void (*previous)(int) = nullptr;
+};
+
+class Window;
+void Run(Window &w, const QString &script);
 
 class Window
 {
 public:
-    // The data folder is a fresh subfolder "plim" of a temporary folder; the settings file,
-    // when given, is written into it first.
-    explicit Window(const char *settingsFile = nullptr)
+    // The data folder is a fresh subfolder "plim" of a temporary folder, prepared by the steps
+    // of `before` (see Run) before the window starts on it.
+    explicit Window(const char *before = nullptr)
     {
         folder = root.path() + QStringLiteral("/plim");
-        if (settingsFile) {
-            QDir().mkdir(folder);
-            QFile file(iniPath());
-            file.open(QIODevice::WriteOnly);
-            file.write(settingsFile);
-        }
+        Run(*this, QString::fromUtf8(before));
         form = std::make_unique<Form1>(folder);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
+    ~Window()
+    {
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    Window(const Window &) = delete;
+    Window &operator=(const Window &) = delete;
 
     [[nodiscard]] QString iniPath() const { return folder + QStringLiteral("/numo2.ini"); }
+    // "ini" (the settings), "txt" (the help file) or "folder".
+    [[nodiscard]] QString path(const QString &which) const
+    {
+        return which == u"folder" ? folder
+                                  : folder + (which == u"ini" ? "/numo2.ini" : "/numo2.txt");
+    }
     template <typename Control = QWidget> [[nodiscard]] Control *get(const QString &name) const
     {
         return form->findChild<Control *>(name);
@@ -53,6 +97,7 @@ public:
 
     QTemporaryDir root;
     QString folder;
+    std::optional<FileSizeLimit> limit;
     std::unique_ptr<Form1> form;
 };
 
@@ -88,21 +133,63 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
     return box->cursorRect(cursor).center() + QPoint(2, 0);
 }
 
-// Runs steps separated by "; ": "type Text1 1.2", "paste Text7 text" (control characters too),
-// "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter,
-// Space, or any key sequence such as Ctrl+Return or F1), "menu Text2" (its context menu opened and
-// closed), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
-// (Home, then that many Right), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "off"
-// and "on" (the work display), "restart" (a new window on the same folder), "block" (a folder where
-// the settings file goes).
+inline QString Seen(const Window &w, const QString &what);
+
+// Opens the field's context menu (with the Menu key's request, or with Shift+F10) and its
+// "Copy as" submenu, and returns the submenu.
+inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
+{
+    if (shiftF10) {
+        QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent request(
+            QContextMenuEvent::Keyboard, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(field, &request);
+    }
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+        if (action->objectName() == u"CopyAs") {
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, Qt::Key_Right);
+            return action->menu();
+        }
+    return nullptr;
+}
+
+// Runs steps separated by "; ". Before the start, on the data folder ("ini", "txt" or
+// "folder"): "write ini bytes", "dir txt" (a folder in its place), "readonly folder", "gone"
+// (the folder's parent missing too), "limit 9" (a file-size limit). In the window: "type Text1
+// 1.2", "paste Text7 text" (control characters too), "fill Text4 9" (that many digits 1),
+// "click Command1", "key List1 Return" (Return, Enter, Space, or any key sequence such as
+// Ctrl+Return or F1), "menu Text2" (its context menu opened and closed), "copyas Text2 3" and
+// "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press List1"
+// (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many
+// Right), "back Text2 8" (End, then that many Shift+Left), "hover Text5 1" and "hoverlow Text5
+// 1" (at its bottom edge), "leave Text5", "off" and "on" (the work display), "restart" (a new
+// window on the same folder), "expect what=seen" (a check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
         const QString rest = step.section(u' ', 2);
-        QWidget *control = w.get(name);
-        if (verb == u"type") {
+        QWidget *control = w.form ? w.get(name) : nullptr;
+        if (verb == u"write" || verb == u"dir") {
+            QDir().mkpath(name == u"folder" ? w.root.path() : w.folder);
+            QFile file(w.path(name));
+            QVERIFY(verb == u"dir"
+                    ? QDir().mkdir(w.path(name))
+                    : file.open(QIODevice::WriteOnly) && file.write(rest.toLatin1()) >= 0);
+        } else if (verb == u"readonly") {
+            QVERIFY(QFile::setPermissions(w.path(name), QFile::ReadOwner | QFile::ExeOwner));
+        } else if (verb == u"gone") {
+            w.folder = w.root.path() + QStringLiteral("/gone/plim");
+        } else if (verb == u"limit") {
+            w.limit.emplace(name.toULong());
+        } else if (verb == u"expect") {
+            const QString what = step.section(u' ', 1).section(u'=', 0, 0);
+            QCOMPARE(what + u'=' + Seen(w, what), step.section(u' ', 1));
+        } else if (verb == u"type") {
             TypeInto(control, rest);
         } else if (verb == u"paste") {
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(rest)
@@ -119,6 +206,13 @@ inline void Run(Window &w, const QString &script)
                 QVERIFY(QTest::qWaitForWindowActive(focus->window()));
                 focus->setFocus();
             }
+        } else if (verb.startsWith(u"copyas")) {
+            control->setFocus();
+            QMenu *copyAs = OpenCopyAs(control, verb == u"copyasf10");
+            QVERIFY(copyAs && copyAs->isVisible());
+            for (int i = 0; i < rest.toInt(); ++i)
+                QTest::keyClick(copyAs, Qt::Key_Down);
+            QTest::keyClick(copyAs, Qt::Key_Return);
         } else if (verb == u"click") {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
         } else if (verb == u"press") { // without a release
@@ -140,11 +234,13 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"select") {
             control->setFocus();
             w.get<QListWidget>(name)->setCurrentRow(rest.toInt());
-        } else if (verb == u"caret") {
+        } else if (verb == u"caret" || verb == u"back") {
             control->setFocus();
-            QTest::keyClick(control, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClick(
+                control, verb == u"caret" ? Qt::Key_Home : Qt::Key_End, Qt::ControlModifier);
             for (int i = 0; i < rest.toInt(); ++i)
-                QTest::keyClick(control, Qt::Key_Right);
+                QTest::keyClick(control, verb == u"caret" ? Qt::Key_Right : Qt::Key_Left,
+                    verb == u"caret" ? Qt::NoModifier : Qt::ShiftModifier);
         } else if (verb == u"hover" || verb == u"hoverlow") { // inside, or on its bottom row
             auto *box = w.get<QPlainTextEdit>(name);
             QTextCursor cursor(box->document());
@@ -162,10 +258,9 @@ inline void Run(Window &w, const QString &script)
                                    : w.get<QPlainTextEdit>(name)->setPlainText(digits);
         } else if (verb == u"off" || verb == u"on") {
             w.form->setShowWork(verb == u"on");
-        } else if (verb == u"restart") {
-            w.form = std::make_unique<Form1>(w.folder);
         } else {
-            QVERIFY(QDir().mkdir(w.iniPath()));
+            QVERIFY2(verb == u"restart", qPrintable(step));
+            w.form = std::make_unique<Form1>(w.folder);
         }
     }
 }
@@ -224,14 +319,47 @@ inline QString Seen(const Window &w, const QString &what)
         return w.form->isVisible() ? QStringLiteral("shown") : QStringLiteral("closed");
     if (what == u"help")
         return w.form->helpWindow() && w.form->helpWindow()->isVisible() ? "shown" : "none";
-    if (what == u"warning")
-        return w.form->saveWarning() && w.form->saveWarning()->isVisible() ? "shown" : "none";
-    if (what == u"ini") {
-        QFile file(w.iniPath());
-        return file.open(QIODevice::ReadOnly)
-            ? QString::fromLatin1(file.readAll())
-                  .replace(QStringLiteral("\r\n"), QStringLiteral("/"))
-            : QStringLiteral("missing");
+    if (what == u"warning") { // the data files it names, and the characters it names by code
+        const QMessageBox *box = w.form->saveWarning();
+        if (!box || !box->isVisible())
+            return QStringLiteral("none");
+        QStringList named;
+        for (const QString &file : {QStringLiteral("numo2.ini"), QStringLiteral("numo2.txt")})
+            if (box->text().contains(QDir::toNativeSeparators(w.folder + u'/' + file)))
+                named << file;
+        auto codes =
+            QRegularExpression(QStringLiteral("\\(U\\+[0-9A-F]+\\)")).globalMatch(box->text());
+        while (codes.hasNext())
+            named << codes.next().captured();
+        return (box->isModal() ? QStringLiteral("modal ") : QString()) + named.join(u' ');
+    }
+    if (what == u"ini" || what == u"txt" || what == u"folder") {
+        // A file's bytes (line ends as "/"), a folder's entries, or "missing".
+        const QFileInfo info(w.path(what));
+        if (info.isDir())
+            return QDir(info.filePath())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                .join(u' ');
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("missing");
+        const QByteArray bytes = file.readAll();
+        return bytes == QByteArray::fromStdString(HelpText())
+            ? QStringLiteral("the help text")
+            : QString::fromLatin1(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
+    }
+    if (name == u"copyas") { // entries enabled of all, and the tool tip of one
+        QMenu *copyAs = OpenCopyAs(w.get(part), false);
+        const QList<QAction *> entries = copyAs->actions();
+        const auto enabled = std::count_if(
+            entries.begin(), entries.end(), [](const QAction *a) { return a->isEnabled(); });
+        const QString seen = QStringLiteral("%1/%2 %3")
+                                 .arg(enabled)
+                                 .arg(entries.size())
+                                 .arg(entries.value(at) ? entries.value(at)->toolTip() : QString());
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return seen;
     }
     if (name == u"link") {
         const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));

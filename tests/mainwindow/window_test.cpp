@@ -18,10 +18,17 @@ namespace {
 struct Row
 {
     const char *name;
-    const char *settings; // the settings file before the start, or nullptr for none
+    const char *before; // steps on the data folder before the start, or nullptr
     const char *steps;
     const char *checks; // "what=shown" separated by "|"
 };
+
+#define kOldIni "old/.png/Hex Value/String//"
+#define kNewIni "new/.png/Hex Value/String//"
+#define kIni "write ini old\r\n.png\r\nHex Value\r\nString\r\n\r\n"
+#define kOld kIni "; write txt old\r\n"
+#define kSave "type Text7 new; click Command7"
+#define kBoth "numo2.ini numo2.txt"
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",
@@ -97,15 +104,15 @@ const Row kRows[] = {
         "Text7=a|Text8=.gif|Label7=ASCII "
         "Value|List1=|List2=|Command7=disabled|ini=missing|Text6.t=|"
         "title=Numo Number Converter by   www.plimpton-data.example  21 Sep 01"},
-    {"settings_applied", "p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
+    {"settings_applied", "write ini p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
         "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
-    {"settings_short_file_applies_nothing", "p\r\n.png\r\nHex Value\r\n", "",
+    {"settings_short_file_applies_nothing", "write ini p\r\n.png\r\nHex Value\r\n", "",
         "Text7=a|Text8=.gif|Label7=ASCII Value|List1="},
-    {"settings_unknown_values_select_nothing", "x\ny\nhex value\nSingle key\n", "",
+    {"settings_unknown_values_select_nothing", "write ini x\ny\nhex value\nSingle key\n", "",
         "Text7=x|Text8=y|Label7=hex value|List1=|List2="},
-    {"settings_lone_cr_stays_in_its_line", "p\rq\r\n.gif\nHex Value\r\nString", "",
+    {"settings_lone_cr_stays_in_its_line", "write ini p\rq\r\n.gif\nHex Value\r\nString", "",
         "Text7=p\rq|Text8=.gif|Label7=Hex Value|List2=String"},
-    {"settings_empty_value", "a \r\n\xe9\r\n\r\nSingle Key\r\n", "",
+    {"settings_empty_value", "write ini a \r\n\u00e9\r\n\r\nSingle Key\r\n", "",
         "Text7=a |Text8=\u00e9|Label7=|List2=Single Key"},
     {"save_as_chosen", nullptr,
         "type Text7 p ; dbl List1 1; dbl List2 1; select List1 0; click Command7",
@@ -113,8 +120,52 @@ const Row kRows[] = {
     {"save_nothing_chosen", nullptr, "type Text8 \u00e9; click Command7", "ini=a/\u00e9////"},
     {"saved_come_back", nullptr, "type Text7 q; dbl List1 2; click Command7; restart",
         "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
-    {"save_failure_warns", nullptr, "block; type Text8 .png; click Command7",
-        "Command7=enabled|warning=shown"},
+    {"save_failure_warns", nullptr, "dir ini; type Text8 .png; click Command7",
+        "Command7=enabled|warning=numo2.ini"},
+    {"save_stores_question_marks", nullptr, "type Text7 \u65e5\u672c\u20ac\u00e9; click Command7",
+        "ini=??\u0080\u00e9/.gif////|warning=numo2.ini (U+65E5) (U+672C)|Command7=disabled"},
+    {"save_names_code_points", nullptr,
+        "paste Text7 a\u200bb; paste Text8 \U0001F600 \U0001F600; click Command7",
+        "ini=a?b/?? ?\?////|warning=numo2.ini (U+200B) (U+1F600)"},
+    {"save_storable_needs_no_note", nullptr, "type Text7 \u00e9\u0160\u2122; click Command7",
+        "ini=\u00e9\u008a\u0099/.gif////|warning=none"},
+    // The data folder's faults: the help file written at the start, or kept and the failure
+    // shown; the settings saved, or kept and the failure shown; no file loses a byte.
+    {"fault_none", kOld, kSave,
+        "warning=none|Command7=disabled|ini=" kNewIni "|txt=the help text|folder=" kBoth},
+    {"fault_folder_missing", nullptr, kSave,
+        "warning=none|Command7=disabled|ini=new/.gif////|txt=the help text|folder=" kBoth},
+    {"fault_parent_missing", "gone", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=missing|txt=missing|folder=missing"},
+    {"fault_file_for_folder", "write folder not a folder\r\n", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.ini|Command7=enabled|folder=not a folder/"},
+    {"fault_folder_read_only", kOld "; readonly folder", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
+    {"fault_settings_read_only", kOld "; readonly ini", "expect warning=none; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=the help text|folder=" kBoth},
+    {"fault_settings_is_folder", "write txt old\r\n; dir ini", "expect warning=none; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=|txt=the help text|folder=" kBoth},
+    {"fault_help_read_only", kOld "; readonly txt", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.txt|Command7=disabled|ini=" kNewIni "|txt=old/|folder=" kBoth},
+    {"fault_help_is_folder", kIni "; dir txt", "expect warning=numo2.txt; " kSave,
+        "Command7=disabled|ini=" kNewIni "|txt=|folder=" kBoth},
+    {"fault_size_limit", kOld "; limit 17", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
+    {"fault_size_limit_zero", kOld "; limit 0", "expect warning=numo2.txt; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
+    {"copyas_menu_key", nullptr, "type Text2 8C-00-FF-FF; copyas Text2 4",
+        "clipboard={ 0x8C, 0x00, 0xFF, 0xFF }|Text2=8C-00-FF-FF|Text1=|Text6.d=Put on the "
+        "clipboard as C array, 26 characters:\n{ 0x8C, 0x00, 0xFF, 0xFF }"},
+    {"copyas_shift_f10", nullptr, "type Text1 140.0.255.255; copyasf10 Text1 2",
+        "clipboard=8C:00:FF:FF"},
+    {"copyas_text_line", nullptr, "type Text5 \u00e9!; copyas Text5 5", "clipboard=\\xE9\\x21"},
+    {"copyas_selection", nullptr, "type Text3 10001100-00000000; back Text3 8; copyas Text3 0",
+        "clipboard=00"},
+    {"copyas_selection_on_a_line", nullptr, "paste Text2 8C\n00\nFF; back Text2 1; copyas Text2 6",
+        "clipboard=255"},
+    {"copyas_base64", nullptr, "type Text2 8C 00 FF FF; copyas Text2 7", "clipboard=jAD//w=="},
+    {"copyas_nothing_to_copy", nullptr, "type Text2 -- xyz",
+        "copyas.Text2.4=0/8 140 0 255 255 become { 0x8C, 0x00, 0xFF, 0xFF }"},
     {"mark_hex_lone_digit", nullptr, "type Text2 abc",
         "Text2=abc|cue.Text2.2=alt+wave|cue.Text2.1=plain|tip.Text2.2=Byte 2 of 2: 12 = 0C = "
         "00001100\nThe lone digit c is read as 0c."},
@@ -208,7 +259,7 @@ private slots:
     void each_path_reaches_its_handler()
     {
         QFETCH(int, row);
-        Window window(kRows[row].settings);
+        Window window(kRows[row].before);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         Run(window, QString::fromUtf8(kRows[row].steps));
         for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
@@ -220,7 +271,7 @@ private slots:
     void second_failed_save_replaces_the_warning()
     {
         Window window;
-        Run(window, QStringLiteral("block; type Text8 .png; click Command7"));
+        Run(window, QStringLiteral("dir ini; type Text8 .png; click Command7"));
         QPointer<QMessageBox> first = window.form->saveWarning();
         Run(window, QStringLiteral("click Command7"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,10 +1,13 @@
-// The help file against the golden copy in tests/data, byte for byte, as the plain text and as
-// the writer leaves it on disk; and the help window driven through real key and mouse events.
+// The help file against the golden copy in tests/data, byte for byte; and the help window, one
+// row per path, driven through real key and mouse events and read back as a user or a screen
+// reader finds it.
 #include "help/form2.h"
 #include "help/help_text.h"
 #include "help/help_writer.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,10 +17,70 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <algorithm>
+#include <QTextBlock>
 
 namespace numo {
+
+namespace {
+
+    struct Row
+    {
+        const char *name;
+        const char *file; // the help file's bytes, or nullptr for none
+        const char *steps;
+        const char *checks; // "what=seen" separated by "|"
+    };
+
+    // Steps, separated by "; ": "search word" (typed into the search box, then Return), "enter
+    // word" (the keypad's Enter), "button word" (a click on Search Help), "key Text1 Esc" (any key
+    // sequence in a named control), "resize 900 700" (the outer size), "select 1 9" (a selection in
+    // the help text). Checks: "Text1", "Text2", "selected" (in the search box), "caret", "status"
+    // (shown or not, and its text), "focus", "window" and "main" (shown or closed), "wrap", "size"
+    // (of the help text, against the outer size less the margins), "file" (as it was, or not).
+    const Row kRows[] = {
+        {"shows_crlf_lines", "abc\r\n def \r\n", "", "Text1=abc\n def \n|wrap=word|file=kept"},
+        {"shows_the_code_page", "\x80 \xe9 \x9f", "", "Text1=\u20ac \u00e9 \u0178"},
+        {"missing_file_created_empty", nullptr, "", "Text1=|file=created empty"},
+        {"long_word_wraps_anywhere",
+            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+            "", "wrap=anywhere"},
+        {"search_return", "Binary: 1 binary", "search e; search BINARY",
+            "Text1=<<binary>>: 1 <<binary>>|caret=7|status=|focus=Text2|Text2=BINARY|file=kept"},
+        {"search_keypad_enter", "Binary: 1 binary", "enter binary",
+            "Text1=<<binary>>: 1 <<binary>>|caret=7|focus=Text2|Text2=binary"},
+        {"search_button", "Hex and hex\r\n", "search e; button HEX",
+            "Text1=<<hex>> and <<hex>>\n|caret=4|file=kept"},
+        {"search_after_crlf", "one\r\ntwo binary\r\n", "button binary",
+            "Text1=one\ntwo <<binary>>\n|caret=15"},
+        {"search_after_two_crlf", "a\r\n\r\nxyz", "button Y", "Text1=a\n\nx<<y>>z|caret=6"},
+        {"search_crlf_first", "\r\nab", "button b", "Text1=\na<<b>>|caret=4"},
+        {"search_lone_lf", "a\nbb", "button b", "Text1=a\n<<b>><<b>>|caret=4"},
+        {"search_empty", "abc\r\n", "search e; button ", "Text1=abc\n|caret=1|status="},
+        {"search_not_found", "Numo help\r\n", "search e; button XyZ ",
+            "Text1=Numo help\n|status=XyZ  not found.|file=kept"},
+        {"search_markup_as_text", "x", "button <b>q</b>", "Text1=x|status=<b>q</b> not found."},
+        {"search_found_again_hides_status", "Numo help\r\n", "search xyz; search help", "status="},
+        {"esc_in_help_text", "help\r\n", "key Text1 Esc", "window=closed|main=shown|Text1=help\n"},
+        {"esc_in_search_box", "help\r\n", "key Text2 Esc", "window=closed|main=shown|Text2="},
+        {"ctrl_w_in_help_text", "help\r\n", "key Text1 Ctrl+W", "window=closed|main=shown"},
+        {"ctrl_w_in_search_box", "help\r\n", "key Text2 Ctrl+W", "window=closed|Text2="},
+        {"ctrl_q_in_help_text", "help\r\n", "key Text1 Ctrl+Q", "window=closed|main=closed"},
+        {"ctrl_q_in_search_box", "help\r\n", "key Text2 Ctrl+Q",
+            "window=closed|main=closed|Text2="},
+        {"ctrl_f_from_help_text", "help\r\n", "search word; key Text2 Left; key Text1 Ctrl+F",
+            "focus=Text2|selected=word|Text1=help\n"},
+        {"ctrl_f_from_button", "help\r\n", "search word; key Text2 Left; key Command1 Ctrl+F",
+            "focus=Text2|selected=word"},
+        {"ctrl_f_in_search_box", "help\r\n", "search word; key Text2 Left; key Text2 Ctrl+F",
+            "focus=Text2|selected=word"},
+        {"resize_design", "x\r\n", "resize 536 510", "size=fits"},
+        {"resize_larger", "x\r\n", "resize 900 700", "size=fits"},
+        {"resize_clamps_at_zero", "x\r\n", "resize 3 3", "size=fits"},
+    };
+
+} // namespace
 
 class Form2Test : public QObject
 {
@@ -26,6 +89,7 @@ class Form2Test : public QObject
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("numo2.txt"));
     QPointer<Form2> window;
+    QPointer<QWidget> mainWindow; // stands for the main window, for the keys that close all
 
     // Writes the help file (none when `bytes` is null), opens the window on it and waits for it.
     void open(const QByteArray &bytes)
@@ -40,28 +104,111 @@ class Form2Test : public QObject
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
-    template <typename T> T *get(const char *name) const
+    template <typename T = QWidget> T *get(const QString &name) const
     {
-        return window->findChild<T *>(QString::fromLatin1(name));
+        return window->findChild<T *>(name);
     }
-    QPlainTextEdit *text1() const { return get<QPlainTextEdit>("Text1"); }
-    QLineEdit *text2() const { return get<QLineEdit>("Text2"); }
-    QLabel *status() const { return get<QLabel>("statusLabel"); }
 
-    void search(const QString &word, int key = Qt::Key_Return)
+    void run(const QString &steps)
     {
-        text2()->setFocus();
-        text2()->clear();
-        QTest::keyClicks(text2(), word);
-        if (key == 0)
-            QTest::mouseClick(get<QPushButton>("Command1"), Qt::LeftButton);
-        else
-            QTest::keyClick(
-                text2(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QString verb = step.section(u' ', 0, 0);
+            const QString rest = step.section(u' ', 1);
+            if (verb == u"key") {
+                QWidget *control = get(rest.section(u' ', 0, 0));
+                control->setFocus();
+                QTest::keySequence(control, QKeySequence(rest.section(u' ', 1)));
+            } else if (verb == u"resize") {
+                const QSize size(rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
+                window->resize(size);
+                QTRY_COMPARE(window->size(), size);
+            } else { // a search: typed, then Return, the keypad's Enter or the button
+                auto *search = get<QLineEdit>(QStringLiteral("Text2"));
+                search->setFocus();
+                search->clear();
+                QTest::keyClicks(search, rest);
+                if (verb == u"button")
+                    QTest::mouseClick(get(QStringLiteral("Command1")), Qt::LeftButton);
+                else
+                    QTest::keyClick(search, verb == u"enter" ? Qt::Key_Enter : Qt::Key_Return,
+                        verb == u"enter" ? Qt::KeypadModifier : Qt::NoModifier);
+            }
+        }
+    }
+
+    QString seen(const QString &what, const QByteArray &file) const
+    {
+        const auto *text1 = get<QPlainTextEdit>(QStringLiteral("Text1"));
+        const auto *status = get<QLabel>(QStringLiteral("statusLabel"));
+        if (what == u"caret")
+            return QString::number(text1->textCursor().position());
+        if (what == u"status") // shown exactly when it has a text, never as markup
+            return status->isVisible() == !status->text().isEmpty()
+                    && status->textFormat() == Qt::PlainText
+                ? status->text()
+                : QStringLiteral("inconsistent");
+        if (what == u"focus")
+            return QApplication::focusWidget()->objectName();
+        if (what == u"window")
+            return window->isVisible() ? QStringLiteral("shown") : QStringLiteral("closed");
+        if (what == u"main")
+            return mainWindow && mainWindow->isVisible() ? QStringLiteral("shown")
+                                                         : QStringLiteral("closed");
+        if (what == u"selected")
+            return get<QLineEdit>(QStringLiteral("Text2"))->selectedText();
+        if (what == u"wrap")
+            return text1->wordWrapMode() == QTextOption::WrapAnywhere ? QStringLiteral("anywhere")
+                                                                      : QStringLiteral("word");
+        if (what == u"size") { // margins of 760 and 100 twips: 50.67 and 6.67 pixels
+            const QSize outer = window->frameGeometry().size();
+            return text1->geometry()
+                    == QRect(
+                        0, 40, std::max(0, outer.width() - 7), std::max(0, outer.height() - 51))
+                ? QStringLiteral("fits")
+                : QStringLiteral("%1x%2").arg(text1->width()).arg(text1->height());
+        }
+        if (what == u"file") {
+            QFile help(path);
+            if (!help.open(QIODevice::ReadOnly))
+                return QStringLiteral("missing");
+            const QByteArray now = help.readAll();
+            return file.isNull() && now.isEmpty() ? QStringLiteral("created empty")
+                : now == file                     ? QStringLiteral("kept")
+                                                  : QStringLiteral("changed");
+        }
+        if (what == u"Text2")
+            return get<QLineEdit>(what)->text();
+        return text1->toPlainText();
     }
 
 private slots:
-    void cleanup() { delete window; }
+    void cleanup()
+    {
+        delete window;
+        delete mainWindow;
+    }
+
+    void each_path_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row)
+            QTest::newRow(kRows[row].name) << row;
+    }
+
+    void each_path()
+    {
+        QFETCH(int, row);
+        const QByteArray file = kRows[row].file ? QByteArray(kRows[row].file) : QByteArray();
+        mainWindow = new QWidget;
+        mainWindow->show();
+        open(file);
+        run(QString::fromUtf8(kRows[row].steps));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Numo help title"));
+        for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
+            const QString what = check.section(u'=', 0, 0);
+            QCOMPARE(what + u'=' + seen(what, file), check);
+        }
+    }
 
     void help_text_is_the_golden_file()
     {
@@ -76,7 +223,6 @@ private slots:
             QByteArray::fromStdString(HelpLine(1) + "\r\n"), golden.left(golden.indexOf('\n') + 1));
         QVERIFY(HelpLine(0).empty() && HelpLine(kHelpLineCount + 1).empty());
 
-        QFile::remove(path);
         open(QByteArray(20000, 'x')); // replaced whole, in place, while the window is open
         QString error;
         QVERIFY(WriteHelpFile(path, &error) && error.isEmpty());
@@ -84,126 +230,65 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), golden);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"numo2.txt"});
-        search(QStringLiteral("Binary"));
-        QCOMPARE(text1()->toPlainText().count(QStringLiteral("<<binary>>")), 13);
-    }
-
-    void failed_help_write_says_why_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << QStringLiteral("none/numo2.txt");
-        QTest::newRow("folder in the way") << QStringLiteral("way");
-    }
-
-    void failed_help_write_says_why()
-    {
-        QFETCH(QString, target);
-        QDir(dir.path()).mkdir(QStringLiteral("way"));
-        QString error;
-        QVERIFY(!WriteHelpFile(dir.filePath(target), &error));
+        QVERIFY(!WriteHelpFile(dir.filePath(QStringLiteral("none/numo2.txt")), &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!WriteHelpFile(dir.filePath(target)));
+        run(QStringLiteral("search Binary"));
+        QCOMPARE(seen(QStringLiteral("Text1"), {}).count(QStringLiteral("<<binary>>")), 13);
     }
 
-    void shows_the_file_one_character_per_byte_data()
+    // A line far longer than the box keeps in blocks: the search's caret and a copy of the
+    // whole text, or of a part, read as one line, however it is cut.
+    void long_line_searches_and_copies_as_one_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("CR LF lines") << QByteArray("abc\r\n def \r\n") << "abc\n def \n";
-        QTest::newRow("code page") << QByteArray("\x80 \xe9 \x9f") << "\u20ac \u00e9 \u0178";
-        QTest::newRow("missing file") << QByteArray() << "";
-        QTest::newRow("a word too long to wrap at") << QByteArray(201, 'x') << QString(201, u'x');
+        QTest::addColumn<QByteArray>("unit");
+        QTest::newRow("no blanks") << QByteArray("x");
+        QTest::newRow("words") << QByteArray("binary ");
+        QTest::newRow("blank at the limit") << QByteArray(16383, 'x') + ' ';
     }
 
-    void shows_the_file_one_character_per_byte()
+    void long_line_searches_and_copies_as_one()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
-        open(bytes);
-        QCOMPARE(text1()->toPlainText(), text);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Numo help title"));
-        QVERIFY(QFile::exists(path)); // a missing file is created empty
-        QCOMPARE(QFileInfo(path).size(), bytes.size());
-        QCOMPARE(text1()->wordWrapMode(),
-            bytes.size() > 200 ? QTextOption::WrapAnywhere
-                               : QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QFETCH(QByteArray, unit);
+        const QByteArray half = unit.repeated(20'000 / unit.size() + 1);
+        open("top\r\n" + half + "Fax:" + half + "\r\nend");
+        run(QStringLiteral("search fax:"));
+        const QString marked =
+            "top\n" + QString::fromLatin1(half) + "<<fax:>>" + QString::fromLatin1(half) + "\nend";
+        auto *text1 = get<QPlainTextEdit>(QStringLiteral("Text1"));
+        const int caret = text1->textCursor().position();
+        QCOMPARE(text1->document()->characterAt(caret), QChar(u':'));
+        QCOMPARE(text1->document()->characterAt(caret - 3), QChar(u'f'));
+        for (QTextBlock block = text1->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY(block.length() <= 16385);
+        run(QStringLiteral("key Text1 Ctrl+A; key Text1 Ctrl+C"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), marked);
+        QTextCursor part = text1->textCursor();
+        part.setPosition(10);
+        part.setPosition(text1->document()->characterCount() - 10, QTextCursor::KeepAnchor);
+        text1->setTextCursor(part);
+        run(QStringLiteral("key Text1 Ctrl+C"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), marked.mid(10, marked.size() - 19));
     }
 
-    void search_marks_and_places_the_caret_data()
+    // A screen reader tells the help window from the main window by its name, and reads the
+    // not-found message as the name and the text of a status bar.
+    void screen_reader_reads_the_search_result()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<int>("key"); // 0: the button
-        QTest::addColumn<QString>("marked");
-        QTest::addColumn<int>("caret"); // in the box, where CR LF is one character
-        QTest::addColumn<QString>("message");
-        const QByteArray binary("Binary: 1 binary");
-        QTest::newRow("return") << binary << "BINARY" << int(Qt::Key_Return)
-                                << "<<binary>>: 1 <<binary>>" << 7 << "";
-        QTest::newRow("keypad enter")
-            << binary << "binary" << int(Qt::Key_Enter) << "<<binary>>: 1 <<binary>>" << 7 << "";
-        QTest::newRow("button") << QByteArray("Hex and hex\r\n") << "HEX" << 0
-                                << "<<hex>> and <<hex>>\n"
-                                << 4 << "";
-        QTest::newRow("after CR LF")
-            << QByteArray("one\r\ntwo binary\r\n") << "binary" << 0 << "one\ntwo <<binary>>\n"
-            << 15 << "";
-        QTest::newRow("after two CR LF")
-            << QByteArray("a\r\n\r\nxyz") << "Y" << 0 << "a\n\nx<<y>>z" << 6 << "";
-        QTest::newRow("CR LF first") << QByteArray("\r\nab") << "b" << 0 << "\na<<b>>" << 4 << "";
-        QTest::newRow("lone LF") << QByteArray("a\nbb") << "b" << 0 << "a\n<<b>><<b>>" << 4 << "";
-        QTest::newRow("empty search") << QByteArray("abc\r\n") << "" << 0 << "abc\n" << 1 << "";
-        QTest::newRow("not found") << QByteArray("Numo help\r\n") << "XyZ " << 0 << "Numo help\n"
-                                   << -1 << "XyZ  not found.";
-        QTest::newRow("markup as text")
-            << QByteArray("x") << "<b>q</b>" << 0 << "x" << -1 << "<b>q</b> not found.";
-    }
-
-    void search_marks_and_places_the_caret()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, word);
-        QFETCH(int, key);
-        QFETCH(QString, marked);
-        QFETCH(int, caret);
-        QFETCH(QString, message);
-        open(bytes);
-        search(QStringLiteral("e")); // marks that the next search starts afresh without
-        search(word, key);
-        QCOMPARE(text2()->text(), word); // Enter types nothing
-        QCOMPARE(text1()->toPlainText(), marked);
-        if (caret >= 0)
-            QCOMPARE(text1()->textCursor().position(), caret);
-        QCOMPARE(status()->text(), message);
-        QCOMPARE(status()->isVisible(), !message.isEmpty());
-        QCOMPARE(status()->textFormat(), Qt::PlainText);
-        if (key != 0)
-            QCOMPARE(QApplication::focusWidget(), text2());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), bytes); // never written
-    }
-
-    void help_text_follows_the_outer_size_data()
-    {
-        QTest::addColumn<QSize>("client");
-        QTest::newRow("design") << QSize(536, 510);
-        QTest::newRow("larger") << QSize(900, 700);
-        QTest::newRow("both clamp at zero") << QSize(3, 3);
-    }
-
-    // The margins of 760 and 100 twips take 50.67 and 6.67 pixels: an outer size of w x h
-    // leaves the help text w - 7 by h - 51 pixels, and never less than 0.
-    void help_text_follows_the_outer_size()
-    {
-        QFETCH(QSize, client);
-        open("x\r\n");
-        window->resize(client);
-        QTRY_COMPARE(window->size(), client);
-        const QSize outer = window->frameGeometry().size();
-        QCOMPARE(text1()->size(),
-            QSize(std::max(0, outer.width() - 7), std::max(0, outer.height() - 51)));
-        QCOMPARE(text1()->pos(), QPoint(0, 40));
+        open("Numo help\r\n");
+        QAccessibleInterface *help = QAccessible::queryAccessibleInterface(window);
+        QCOMPARE(help->text(QAccessible::Name), QStringLiteral("Numo help"));
+        QAccessibleInterface *result = nullptr;
+        for (int i = 0; i < help->childCount() && !result; ++i)
+            if (help->child(i)->role() == QAccessible::StatusBar)
+                result = help->child(i);
+        QVERIFY(result && result->state().invisible && result->textInterface());
+        run(QStringLiteral("search xyz"));
+        QVERIFY(!result->state().invisible);
+        QCOMPARE(result->text(QAccessible::Name), QStringLiteral("xyz not found."));
+        QCOMPARE(result->textInterface()->text(0, 14), QStringLiteral("xyz not found."));
+        run(QStringLiteral("search help"));
+        QVERIFY(result->state().invisible);
+        QCOMPARE(result->textInterface()->characterCount(), 0);
     }
 };
 

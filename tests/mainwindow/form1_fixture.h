@@ -27,6 +27,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -101,11 +102,6 @@ public:
     std::unique_ptr<Form1> form;
 };
 
-inline QString Clipboard()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
 // Replaces a box's text the way a user does: select all, then type. Characters outside ASCII
 // arrive as a key event carrying the text, as an input method sends it.
 inline void TypeInto(QWidget *box, const QString &text)
@@ -165,7 +161,8 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 // "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press List1"
 // (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many
 // Right), "back Text2 8" (End, then that many Shift+Left), "hover Text5 1" and "hoverlow Text5
-// 1" (at its bottom edge), "leave Text5", "off" and "on" (the work display), "restart" (a new
+// 1" (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text),
+// "off" and "on" (the work display), "restart" (a new
 // window on the same folder), "expect what=seen" (a check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
@@ -256,6 +253,12 @@ inline void Run(Window &w, const QString &script)
             const QString digits(rest.toInt(), u'1');
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)
                                    : w.get<QPlainTextEdit>(name)->setPlainText(digits);
+        } else if (verb == u"palette") { // base, highlight and text colours
+            QPalette palette = w.form->palette();
+            palette.setColor(QPalette::Base, QColor(name));
+            palette.setColor(QPalette::Highlight, QColor(rest.section(u' ', 0, 0)));
+            palette.setColor(QPalette::Text, QColor(rest.section(u' ', 1)));
+            w.form->setPalette(palette);
         } else if (verb == u"off" || verb == u"on") {
             w.form->setShowWork(verb == u"on");
         } else {
@@ -310,19 +313,31 @@ inline QString Seen(const Window &w, const QString &what)
     if (what == u"focus")
         return QApplication::focusWidget()->objectName();
     if (what == u"clipboard")
-        return Clipboard();
+        return QGuiApplication::clipboard()->text();
     if (what == u"cursor")
         return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
     if (what == u"title")
         return w.form->windowTitle();
     if (what == u"window")
         return w.form->isVisible() ? QStringLiteral("shown") : QStringLiteral("closed");
-    if (what == u"help")
-        return w.form->helpWindow() && w.form->helpWindow()->isVisible() ? "shown" : "none";
+    if (what == u"help") { // shown once, titled as the main window
+        int shown = 0;
+        for (const auto *widget : QApplication::topLevelWidgets())
+            shown += qobject_cast<const Form2 *>(widget) && widget->isVisible() ? 1 : 0;
+        const Form2 *help = w.form->helpWindow();
+        if (shown == 1 && help && help->isVisible())
+            return help->windowTitle() == w.form->windowTitle() ? "shown" : help->windowTitle();
+        return shown ? QStringLiteral("%1 shown").arg(shown) : QStringLiteral("none");
+    }
     if (what == u"warning") { // the data files it names, and the characters it names by code
         const QMessageBox *box = w.form->saveWarning();
         if (!box || !box->isVisible())
             return QStringLiteral("none");
+        int shown = 0;
+        for (const auto *each : w.form->findChildren<QMessageBox *>())
+            shown += each->isVisible() ? 1 : 0;
+        if (shown > 1)
+            return QStringLiteral("%1 shown").arg(shown);
         QStringList named;
         for (const QString &file : {QStringLiteral("numo2.ini"), QStringLiteral("numo2.txt")})
             if (box->text().contains(QDir::toNativeSeparators(w.folder + u'/' + file)))
@@ -369,6 +384,26 @@ inline QString Seen(const Window &w, const QString &what)
         const auto *caption = w.get<QLabel>(part);
         const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
         return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
+    }
+    if (name == u"stripes") { // apart from the field: WCAG contrast 1.15:1 at least, or the colour
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](qreal v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+                + 0.0722 * channel(c.blueF());
+        };
+        const auto *box = w.get<QPlainTextEdit>(part);
+        const qreal base = luminance(box->palette().color(QPalette::Base));
+        QStringList seen;
+        for (const auto &selection : box->extraSelections()) {
+            const qreal stripe = luminance(selection.format.background().color());
+            if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15)
+                seen << selection.format.background().color().name();
+        }
+        return box->extraSelections().isEmpty() ? QStringLiteral("none")
+            : seen.isEmpty()                    ? QStringLiteral("apart")
+                                                : seen.join(u' ');
     }
     if (name == u"cue")
         return CuesAt(w.get<QPlainTextEdit>(part), at);

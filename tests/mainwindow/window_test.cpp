@@ -83,6 +83,7 @@ const Row kRows[] = {
     {"clipboard_described_plainly", nullptr, "paste Text7 <b>\x01; click Command3",
         "Text6.d=Put on the clipboard, 8 characters:\n<b>\u2401.gif"},
     {"f1_opens_help", nullptr, "key Text1 F1", "help=shown"},
+    {"help_opens_once", nullptr, "click Command8; click Command8", "help=shown"},
     {"ctrl_q_closes", nullptr, "key Text1 F1; key Text1 Ctrl+Q", "window=closed|help=none"},
     {"List1_double_click", nullptr, "dbl List1 1", "Label7=Hex Value|Command7=enabled"},
     {"List1_return", nullptr, "select List1 2; key List1 Return", "Label7=Binary Value"},
@@ -121,6 +122,8 @@ const Row kRows[] = {
     {"saved_come_back", nullptr, "type Text7 q; dbl List1 2; click Command7; restart",
         "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
     {"save_failure_warns", nullptr, "dir ini; type Text8 .png; click Command7",
+        "Command7=enabled|warning=numo2.ini"},
+    {"save_failure_warns_once", nullptr, "dir ini; type Text8 .png; click Command7; click Command7",
         "Command7=enabled|warning=numo2.ini"},
     {"save_stores_question_marks", nullptr, "type Text7 \u65e5\u672c\u20ac\u00e9; click Command7",
         "ini=??\u0080\u00e9/.gif////|warning=numo2.ini (U+65E5) (U+672C)|Command7=disabled"},
@@ -234,6 +237,16 @@ const Row kRows[] = {
         "gif</p>"},
     {"clipboard_tip_empty", nullptr, "paste Text7 ; paste Text8 ; click Command3",
         "Text6.t=<p style='white-space:pre'>Put on the clipboard: nothing (0 characters)<br></p>"},
+    // Stripes under every second byte stand apart in light and dark palettes alike.
+    {"stripes_light", nullptr,
+        "palette #ffffff #308cc6 #000000; type Text2 8C-00-FF-FF; click Command4",
+        "stripes.Text2=apart"},
+    {"stripes_dark", nullptr,
+        "palette #1e1e1e #3daee9 #fcfcfc; type Text2 8C-00-FF-FF; click Command4",
+        "stripes.Text2=apart"},
+    {"stripes_dark_dim_highlight", nullptr,
+        "palette #232629 #282c30 #eff0f1; type Text2 8C-00-FF-FF; click Command4",
+        "stripes.Text2=apart"},
     {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
         "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
     {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",
@@ -266,19 +279,6 @@ private slots:
             const QString what = check.section(u'=', 0, 0);
             QCOMPARE(what + u'=' + Seen(window, what), check);
         }
-    }
-
-    void second_failed_save_replaces_the_warning()
-    {
-        Window window;
-        Run(window, QStringLiteral("dir ini; type Text8 .png; click Command7"));
-        QPointer<QMessageBox> first = window.form->saveWarning();
-        Run(window, QStringLiteral("click Command7"));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull());
-        QVERIFY(window.form->saveWarning());
-        QVERIFY(window.form->saveWarning()->text().contains(
-            QDir::toNativeSeparators(window.iniPath())));
     }
 
     void long_clipboard_tip_shows_both_ends()
@@ -324,22 +324,6 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 17 + 8);
-    }
-
-    void help_opens_once_and_closes_with_the_window()
-    {
-        Window window;
-        Run(window, QStringLiteral("click Command8"));
-        Run(window, QStringLiteral("click Command8"));
-        QPointer<Form2> help = window.form->helpWindow();
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->windowTitle(), window.form->windowTitle());
-        int helpWindows = 0;
-        for (auto *widget : QApplication::topLevelWidgets())
-            helpWindows += qobject_cast<Form2 *>(widget) ? 1 : 0;
-        QCOMPARE(helpWindows, 1);
-        window.form->close();
-        QVERIFY(!help->isVisible());
     }
 
     void nothing_written_changes()

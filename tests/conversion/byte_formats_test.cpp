@@ -11,21 +11,19 @@ namespace numo {
 namespace {
 
     using Bytes = std::vector<std::uint8_t>;
-    const Bytes kNone;
-    const Bytes kOne{0x0A};
-    const Bytes kFour{140, 0, 255, 255};
 
+    // Each format of no byte, of one and of four.
     struct FormatCase
     {
         ByteFormat format;
-        const char *bytesName;
-        const Bytes &bytes;
-        const char *expected;
+        const char *none;
+        const char *one;  // 0x0A
+        const char *four; // 140 0 255 255
     };
 
     void PrintTo(const FormatCase &row, std::ostream *out)
     {
-        *out << ByteFormatName(row.format) << " of " << row.bytesName;
+        *out << ByteFormatName(row.format);
     }
 
     class Format : public testing::TestWithParam<FormatCase>
@@ -34,35 +32,21 @@ namespace {
 
     TEST_P(Format, WritesTheBytes)
     {
-        EXPECT_EQ(FormatBytes(GetParam().format, GetParam().bytes), GetParam().expected);
+        EXPECT_EQ(FormatBytes(GetParam().format, {}), GetParam().none);
+        EXPECT_EQ(FormatBytes(GetParam().format, Bytes{0x0A}), GetParam().one);
+        EXPECT_EQ(FormatBytes(GetParam().format, Bytes{140, 0, 255, 255}), GetParam().four);
     }
 
     // clang-format off
     INSTANTIATE_TEST_SUITE_P(Rows, Format, testing::Values(
-        FormatCase{ByteFormat::Hex, "none", kNone, ""},
-        FormatCase{ByteFormat::Hex, "one", kOne, "0A"},
-        FormatCase{ByteFormat::Hex, "four", kFour, "8C00FFFF"},
-        FormatCase{ByteFormat::HexSpaces, "none", kNone, ""},
-        FormatCase{ByteFormat::HexSpaces, "one", kOne, "0A"},
-        FormatCase{ByteFormat::HexSpaces, "four", kFour, "8C 00 FF FF"},
-        FormatCase{ByteFormat::HexColons, "none", kNone, ""},
-        FormatCase{ByteFormat::HexColons, "one", kOne, "0A"},
-        FormatCase{ByteFormat::HexColons, "four", kFour, "8C:00:FF:FF"},
-        FormatCase{ByteFormat::ZeroXList, "none", kNone, ""},
-        FormatCase{ByteFormat::ZeroXList, "one", kOne, "0x0A"},
-        FormatCase{ByteFormat::ZeroXList, "four", kFour, "0x8C, 0x00, 0xFF, 0xFF"},
-        FormatCase{ByteFormat::CArray, "none", kNone, "{ }"},
-        FormatCase{ByteFormat::CArray, "one", kOne, "{ 0x0A }"},
-        FormatCase{ByteFormat::CArray, "four", kFour, "{ 0x8C, 0x00, 0xFF, 0xFF }"},
-        FormatCase{ByteFormat::EscapedString, "none", kNone, ""},
-        FormatCase{ByteFormat::EscapedString, "one", kOne, "\\x0A"},
-        FormatCase{ByteFormat::EscapedString, "four", kFour, "\\x8C\\x00\\xFF\\xFF"},
-        FormatCase{ByteFormat::DottedDecimal, "none", kNone, ""},
-        FormatCase{ByteFormat::DottedDecimal, "one", kOne, "10"},
-        FormatCase{ByteFormat::DottedDecimal, "four", kFour, "140.0.255.255"},
-        FormatCase{ByteFormat::Base64, "none", kNone, ""},
-        FormatCase{ByteFormat::Base64, "one", kOne, "Cg=="},
-        FormatCase{ByteFormat::Base64, "four", kFour, "jAD//w=="}));
+        FormatCase{ByteFormat::Hex, "", "0A", "8C00FFFF"},
+        FormatCase{ByteFormat::HexSpaces, "", "0A", "8C 00 FF FF"},
+        FormatCase{ByteFormat::HexColons, "", "0A", "8C:00:FF:FF"},
+        FormatCase{ByteFormat::ZeroXList, "", "0x0A", "0x8C, 0x00, 0xFF, 0xFF"},
+        FormatCase{ByteFormat::CArray, "{ }", "{ 0x0A }", "{ 0x8C, 0x00, 0xFF, 0xFF }"},
+        FormatCase{ByteFormat::EscapedString, "", "\\x0A", "\\x8C\\x00\\xFF\\xFF"},
+        FormatCase{ByteFormat::DottedDecimal, "", "10", "140.0.255.255"},
+        FormatCase{ByteFormat::Base64, "", "Cg==", "jAD//w=="}));
     // clang-format on
 
     // Runs a shell command with `input` on its standard input and returns what it printed.

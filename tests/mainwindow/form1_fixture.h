@@ -278,7 +278,8 @@ inline QString CuesAt(const QPlainTextEdit *box, int position)
             && position < selection.cursor.selectionEnd())
             format.merge(selection.format);
     QStringList cues;
-    if (format.background().color() == box->palette().color(QPalette::Highlight))
+    if (format.background().color() == box->palette().color(QPalette::Highlight)
+        && format.foreground().color() == box->palette().color(QPalette::HighlightedText))
         cues << QStringLiteral("linked");
     else if (format.hasProperty(QTextFormat::BackgroundBrush))
         cues << QStringLiteral("alt");
@@ -314,6 +315,8 @@ inline QString Seen(const Window &w, const QString &what)
         return QApplication::focusWidget()->objectName();
     if (what == u"clipboard")
         return QGuiApplication::clipboard()->text();
+    if (what == u"tooltip")
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
     if (what == u"cursor")
         return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
     if (what == u"title")
@@ -385,7 +388,8 @@ inline QString Seen(const Window &w, const QString &what)
         const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
         return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
     }
-    if (name == u"stripes") { // apart from the field: WCAG contrast 1.15:1 at least, or the colour
+    if (name == u"stripes") { // a tint from the field's colour toward the highlight that stands
+                              // apart from the field (WCAG contrast 1.15:1 at least), or the colour
         const auto luminance = [](const QColor &c) {
             const auto channel = [](qreal v) {
                 return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -397,8 +401,17 @@ inline QString Seen(const Window &w, const QString &what)
         const qreal base = luminance(box->palette().color(QPalette::Base));
         QStringList seen;
         for (const auto &selection : box->extraSelections()) {
-            const qreal stripe = luminance(selection.format.background().color());
-            if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15)
+            const QColor colour = selection.format.background().color();
+            const qreal stripe = luminance(colour);
+            const QColor a = box->palette().color(QPalette::Base);
+            const QColor b = box->palette().color(QPalette::Highlight);
+            const auto between = [](int x, int from, int to) { // moved from `from` toward `to`
+                return (x - from) * (to - from) >= 0;
+            };
+            if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15
+                || !between(colour.red(), a.red(), b.red())
+                || !between(colour.green(), a.green(), b.green())
+                || !between(colour.blue(), a.blue(), b.blue()))
                 seen << selection.format.background().color().name();
         }
         return box->extraSelections().isEmpty() ? QStringLiteral("none")

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 
@@ -82,6 +83,13 @@ private slots:
 
         QCOMPARE(box.fieldText(), ReadAsBefore(plain));
         QVERIFY(LongestBlock(box) <= FieldBox::kBlockLimit);
+        // A long run with separators is cut just after one, between two bytes.
+        static const QRegularExpression separator(QStringLiteral("[-. ]"));
+        for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next())
+            if (block.length() > FieldBox::kBlockLimit - 64
+                && block.text().right(64).contains(separator))
+                QVERIFY(block.text().back() == u'-' || block.text().back() == u'.'
+                    || block.text().back() == u' ');
         QCOMPARE(Copied(box), Copied(plain));
         // Each character of the field stands where the document shows it.
         for (std::size_t i = 0; i < fieldText.size(); i += 997) {

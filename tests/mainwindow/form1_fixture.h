@@ -4,6 +4,7 @@
 
 #include "help/form2.h"
 #include "help/help_text.h"
+#include "mainwindow/artwork.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/work_display.h"
 
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -315,6 +317,17 @@ inline QString Seen(const Window &w, const QString &what)
         return QApplication::focusWidget()->objectName();
     if (what == u"clipboard")
         return QGuiApplication::clipboard()->text();
+    if (what == u"logo") { // the picture in the top left corner, over the window's background
+        const QPixmap logo = ReadPngPixmap(QStringLiteral(":/numo/logo.png"));
+        const QRect strip(0, 0, 40, logo.height()); // left of the captions beside it
+        QImage expected(strip.size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(w.form->palette().color(QPalette::Window));
+        QPainter(&expected).drawPixmap(0, 0, logo);
+        const QImage shown =
+            w.form->grab(strip).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return logo.isNull() ? QStringLiteral("missing")
+                             : QString::fromLatin1(shown == expected ? "drawn" : "not as read");
+    }
     if (what == u"tooltip")
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     if (what == u"cursor")

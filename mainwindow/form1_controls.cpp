@@ -7,6 +7,7 @@
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 #include "widgets/line_box.h"
+#include "widgets/list_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -129,7 +130,7 @@ void Form1::createControls()
         return item;
     };
     const auto list = [this](const char *name) {
-        auto *item = new QListWidget(this);
+        auto *item = new ListBox(this);
         item->setObjectName(QString::fromLatin1(name));
         item->setSelectionMode(QAbstractItemView::SingleSelection);
         item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -328,6 +328,12 @@ inline QString Seen(const Window &w, const QString &what)
         return logo.isNull() ? QStringLiteral("missing")
                              : QString::fromLatin1(shown == expected ? "drawn" : "not as read");
     }
+    if (what == u"rows") { // whether the lists show whole items only, whatever the font
+        QStringList rows;
+        for (const auto *list : w.form->findChildren<QListWidget *>())
+            rows << (list->viewport()->height() % list->sizeHintForRow(0) ? "cut" : "whole");
+        return rows.join(u' ');
+    }
     if (what == u"tooltip")
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     if (what == u"cursor")

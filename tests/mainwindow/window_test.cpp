@@ -108,7 +108,8 @@ const Row kRows[] = {
     {"first_run", nullptr, "",
         "Text7=a|Text8=.gif|Label7=ASCII "
         "Value|List1=|List2=|Command7=disabled|ini=missing|Text6.t=|"
-        "title=Numo Number Converter by   www.plimpton-data.example  21 Sep 01|logo=drawn"},
+        "title=Numo Number Converter by   www.plimpton-data.example  21 Sep "
+        "01|logo=drawn|rows=whole whole"},
     {"settings_applied", "write ini p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
         "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
     {"settings_short_file_applies_nothing", "write ini p\r\n.png\r\nHex Value\r\n", "",

@@ -1,9 +1,10 @@
 // The main window, one row per path: each button, list, key and the clipboard reach their
 // handler, the focus lands where it should, the settings file is read at start and written by
-// Save Configuration, and the work display shows marks, links, dimmed captions and tool tips.
-// Beside the table: a second failed save, captions that fit, the help window, and that the work
-// display changes nothing the program writes.
-#include "form1_fixture.h"
+// Save Configuration whatever the data folder's faults, Copy as gives the field's bytes, and the
+// work display shows marks, links, dimmed captions and tool tips. Beside the table: a long
+// clipboard tool tip, the buttons' bevel, captions that fit, and that the work display changes
+// nothing the program writes.
+#include "form1_checks.h"
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/settings_file.h"

@@ -46,7 +46,10 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
       logo((RegisterArtwork(), ReadPngPixmap(QStringLiteral(":/numo/logo.png"))))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(programIcon());
+    // A window without an icon of its own shows the application's; the program sets that one
+    // before its window, so the pictures are read once.
+    if (QApplication::windowIcon().isNull())
+        setWindowIcon(programIcon());
     createControls();
     for (std::size_t i = 0; i < kFieldCount; ++i)
         fields.texts[i] = TextOf(box(static_cast<Field>(i))); // the design texts

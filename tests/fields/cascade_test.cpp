@@ -102,6 +102,7 @@ namespace {
         {"large_not_a_number_converts_nothing", Command2, 2, u"L=x1", u"", 2, u"", 0, 0, false},
         // Binary: outside the cascade; the count is kept when nothing was decoded.
         {"binary_groups_and_count", Command6, 3, u"B=01000001-01000010", u"T=AB", 3, u"", 0, 2},
+        {"binary_one_group_counts_one", Command6, 0, u"B=01000001", u"T=A", 0, u"", 7, 1},
         {"binary_too_short_keeps_count", Command6, 0, u"B=0100|T=x", u"T=", 0, u"", 7, 7},
         // Clear All and single key.
         {"clear_all_keeps_settings_and_count", Command5, 0, u"D=1|H=2|B=3|L=4|T=5|S=6",

@@ -286,6 +286,7 @@ private slots:
         QVERIFY(!result->state().invisible);
         QCOMPARE(result->text(QAccessible::Name), QStringLiteral("xyz not found."));
         QCOMPARE(result->textInterface()->text(0, 14), QStringLiteral("xyz not found."));
+        QCOMPARE(result->textInterface()->text(4, 7), QStringLiteral("not"));
         run(QStringLiteral("search help"));
         QVERIFY(result->state().invisible);
         QCOMPARE(result->textInterface()->characterCount(), 0);

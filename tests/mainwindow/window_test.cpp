@@ -51,6 +51,12 @@ const Row kRows[] = {
     {"Command2_not_a_number_named_by_its_start", nullptr,
         "type Text4 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx; click Command2",
         "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026"},
+    {"Command2_not_a_number_of_forty_characters", nullptr,
+        "type Text4 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx; click Command2",
+        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+    {"clipboard_tip_trailing_blank", nullptr, "paste Text7 a; paste Text8 b ; click Command3",
+        "Text6.t=<p style='white-space:pre'>Put on the clipboard, 3 "
+        "characters:<br>ab<b>\u2423</b></p>"},
     {"Command3_click", nullptr, "type Text5 A\u00e9; click Command3",
         "Text1=65 233|Text6=a.gif|focus=Command5|clipboard=a.gif"},
     {"Command4_click", nullptr, "type Text2 4a; click Command4", "Text5=J|Text1=74"},
@@ -320,7 +326,8 @@ private slots:
         int checked = 0;
         for (const auto *label : window.form->findChildren<QLabel *>()) {
             const QRect room = label->contentsRect();
-            const auto flags = static_cast<int>(Qt::TextWordWrap | label->alignment());
+            const auto flags = static_cast<int>(
+                (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine) | label->alignment());
             QVERIFY2(
                 room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())),
                 qPrintable(label->objectName()));

@@ -91,13 +91,14 @@ private slots:
                 QVERIFY(block.text().back() == u'-' || block.text().back() == u'.'
                     || block.text().back() == u' ');
         QCOMPARE(Copied(box), Copied(plain));
-        // Each character of the field stands where the document shows it.
-        for (std::size_t i = 0; i < fieldText.size(); i += 997) {
+        // Each character of the field, as read back, stands where the document shows it.
+        const std::u16string read = box.fieldText();
+        for (std::size_t i = 0; i < read.size(); i += read.size() < 100 ? 1U : 997U) {
             const QChar shown = box.document()->characterAt(box.toDocument(i));
-            if (!QChar::isSpace(fieldText[i]) && fieldText[i] != 0x2028 && fieldText[i] != 0x2029)
-                QCOMPARE(shown.unicode(), fieldText[i]);
+            if (!QChar::isSpace(read[i]))
+                QCOMPARE(shown.unicode(), read[i]);
             QCOMPARE(box.toField(box.toDocument(i)),
-                fieldText[i] == u'\n' && i > 0 && fieldText[i - 1] == u'\r' ? i + 1 : i);
+                read[i] == u'\n' && i > 0 && read[i - 1] == u'\r' ? i + 1 : i);
         }
 
         // Once edited, the text reads as a plain box's did.
@@ -175,7 +176,9 @@ private slots:
                 const int margin = qRound(box.document()->documentMargin());
                 const int shown = box.viewport()->height() - margin;
                 const int line = box.fontMetrics().lineSpacing();
-                QVERIFY2(shown % line == 0 && shown / line >= 1,
+                // Whole lines only, and as many as fit.
+                const int room = box.contentsRect().height() - 2 * margin;
+                QVERIFY2(shown % line == 0 && shown / line >= 1 && shown + line > room,
                     qPrintable(QStringLiteral("%1 px font, %2 px box: %3 px for %4 px lines")
                                    .arg(pixels)
                                    .arg(height)

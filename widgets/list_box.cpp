@@ -2,8 +2,6 @@
 
 #include <QEvent>
 
-#include <algorithm>
-
 namespace numo {
 
 void ListBox::resizeEvent(QResizeEvent *event)

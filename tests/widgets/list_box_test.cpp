@@ -1,0 +1,205 @@
+// The list box against the toolkit's item-view list: the same steps leave the same item current
+// and selected, report the same double-click, and draw the same pixels; and a screen reader
+// sees a list of its items.
+#include "widgets/list_box.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace numo {
+
+namespace {
+
+    const QStringList kItems = {
+        QStringLiteral("ASCII Value"), QStringLiteral("Hex Value"), QStringLiteral("Binary Value")};
+
+    // A window with a line edit that holds the focus first, and the list under test.
+    struct Stage
+    {
+        explicit Stage(QAbstractScrollArea *box, int height)
+        {
+            window.resize(200, 120);
+            auto *first = new QLineEdit(&window);
+            first->setGeometry(0, 100, 50, 20);
+            box->setParent(&window);
+            box->setGeometry(10, 10, 113, height);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            first->setFocus();
+        }
+        QWidget window;
+    };
+
+    // "tab" (the focus arrives by a key), "Down", "End", "PageDown"... (a key), "type hb",
+    // "click 1", "ctrlclick 1", "dbl 1" (on that row as shown), "wheel" (one notch down),
+    // "select 1" (from the program), "disable".
+    void Run(QAbstractScrollArea *box, const QString &steps, const std::function<QRect(int)> &rect,
+        const std::function<void(int)> &select)
+    {
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QString verb = step.section(u' ', 0, 0);
+            const QString rest = step.section(u' ', 1);
+            const QPoint at = rect(rest.toInt()).center();
+            if (verb == u"tab") {
+                box->setFocus(Qt::TabFocusReason);
+            } else if (verb == u"type") {
+                QTest::keyClicks(box, rest);
+            } else if (verb == u"click" || verb == u"ctrlclick") {
+                QTest::mouseClick(box->viewport(), Qt::LeftButton,
+                    verb == u"click" ? Qt::NoModifier : Qt::ControlModifier, at);
+            } else if (verb == u"dbl") { // the events of a real double-click
+                QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, at);
+            } else if (verb == u"wheel") {
+                QWheelEvent wheel(QPointF(20, 5), box->viewport()->mapToGlobal(QPointF(20, 5)), {},
+                    QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(box->viewport(), &wheel);
+            } else if (verb == u"disable") {
+                box->setEnabled(false);
+            } else if (verb == u"select") {
+                select(rest.toInt());
+            } else {
+                QVERIFY2(!QKeySequence::fromString(verb).isEmpty(), qPrintable(step));
+                QTest::keyClick(box, QKeySequence::fromString(verb)[0].key());
+            }
+        }
+    }
+
+} // namespace
+
+class ListBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void behavesAndLooksLikeTheToolkitsList_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state"); // "current selected double-clicked"
+        const auto row = [](const char *name, int height, const char *steps, const char *state) {
+            QTest::newRow(name) << height << QString::fromUtf8(steps) << QString::fromUtf8(state);
+        };
+        row("nothing selected", 30, "", "-1 -1 -1");
+        row("selected by the program", 30, "select 2", "2 2 -1");
+        row("tab shows the start, selects nothing", 30, "tab", "0 -1 -1");
+        row("down from the start", 30, "tab; Down; Down", "2 2 -1");
+        row("up stops at the top", 30, "tab; Down; Up; Up", "0 0 -1");
+        row("end then home", 45, "tab; End; Home", "0 0 -1");
+        row("page down keeps a line", 30, "tab; PgDown", "1 1 -1");
+        row("page down twice", 30, "tab; PgDown; PgDown", "2 2 -1");
+        row("space selects the start", 30, "tab; Space", "0 0 -1");
+        row("typed letters are one search", 30, "tab; type b; type hb", "2 2 -1");
+        row("a letter again steps on", 30, "tab; type a; type a", "0 0 -1");
+        row("click selects", 30, "click 1", "1 1 -1");
+        row("ctrl click takes it back", 30, "click 1; ctrlclick 1", "1 -1 -1");
+        row("double-click reports its item", 30, "dbl 1", "1 1 1");
+        row("wheel scrolls", 30, "select 0; wheel", "0 0 -1");
+        row("double-click after the wheel", 30, "wheel; dbl 2", "2 2 2");
+        row("disabled", 30, "select 1; disable", "1 1 -1");
+        row("all items shown", 60, "tab; End", "2 2 -1");
+    }
+
+    void behavesAndLooksLikeTheToolkitsList()
+    {
+        QFETCH(int, height);
+        QFETCH(QString, steps);
+        QFETCH(QString, state);
+        auto *theirs = new QListWidget;
+        auto theirStage = std::make_unique<Stage>(theirs, height);
+        theirs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        theirs->addItems(kItems);
+        struct Margins : QListWidget // the toolkit's list ending under its last whole item
+        {
+            using QListWidget::setViewportMargins;
+        };
+        const int rowHeight = theirs->sizeHintForRow(0);
+        const int room = theirs->contentsRect().height();
+        static_cast<Margins *>(theirs)->setViewportMargins(
+            0, 0, 0, room > rowHeight ? room % rowHeight : 0);
+        int theirDouble = -1;
+        connect(theirs, &QListWidget::itemDoubleClicked, this,
+            [&](QListWidgetItem *item) { theirDouble = theirs->row(item); });
+        Run(
+            theirs, steps, [&](int r) { return theirs->visualItemRect(theirs->item(r)); },
+            [&](int r) { theirs->setCurrentRow(r); });
+        QApplication::processEvents();
+        const auto selected = theirs->selectedItems();
+        const QString theirState = QStringLiteral("%1 %2 %3")
+                                       .arg(theirs->currentRow())
+                                       .arg(selected.isEmpty() ? -1 : theirs->row(selected.first()))
+                                       .arg(theirDouble);
+        const QImage theirLook = theirs->grab().toImage();
+        theirStage.reset();
+
+        auto *ours = new ListBox;
+        Stage ourStage(ours, height);
+        ours->addItems(kItems);
+        int ourDouble = -1;
+        connect(ours, &ListBox::itemDoubleClicked, this, [&](int r) { ourDouble = r; });
+        Run(
+            ours, steps, [&](int r) { return ours->itemRect(r); },
+            [&](int r) { ours->setCurrentRow(r); });
+        QApplication::processEvents();
+
+        QCOMPARE(theirState, state);
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(ours->currentRow())
+                     .arg(ours->selectedRow())
+                     .arg(ourDouble),
+            state);
+        QCOMPARE(ours->selectedText(), kItems.value(ours->selectedRow()));
+        QCOMPARE(ours->grab().toImage(), theirLook);
+    }
+
+    void selectsByExactTextOnly()
+    {
+        ListBox box;
+        box.addItems(kItems);
+        box.selectText(QStringLiteral("Hex Value"));
+        QCOMPARE(box.selectedRow(), 1);
+        box.selectText(QStringLiteral("hex value"));
+        QCOMPARE(box.selectedText(), QString());
+    }
+
+    void aScreenReaderSeesAListOfItems()
+    {
+        auto *box = new ListBox;
+        Stage stage(box, 30);
+        box->addItems(kItems);
+        box->setCurrentRow(2);
+        box->setFocus();
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), 3);
+        QStringList seen;
+        for (int i = 0; i < list->childCount(); ++i) {
+            const QAccessibleInterface *item = list->child(i);
+            QCOMPARE(list->indexOfChild(item), i);
+            seen << QStringLiteral("%1 %2%3%4")
+                        .arg(item->text(QAccessible::Name))
+                        .arg(item->state().selected ? "selected" : "-")
+                        .arg(item->state().focused ? " focused" : "")
+                        .arg(item->state().offscreen ? " offscreen" : "");
+        }
+        QCOMPARE(seen,
+            QStringList(
+                {"ASCII Value - offscreen", "Hex Value -", "Binary Value selected focused"}));
+        QCOMPARE(list->focusChild(), list->child(2));
+        QCOMPARE(
+            list->childAt(list->child(1)->rect().center().x(), list->child(1)->rect().center().y()),
+            list->child(1));
+    }
+};
+
+} // namespace numo
+
+QTEST_MAIN(numo::ListBoxTest)
+#include "list_box_test.moc"

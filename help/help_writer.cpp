@@ -5,6 +5,8 @@
 
 #include "help/help_text.h"
 
+#include <QByteArrayView>
+#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QSaveFile>
@@ -30,6 +32,18 @@ namespace {
     bool OwnerMadeReadOnly(const QFileInfo &info)
     {
         return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+    }
+
+    bool Replaceable(const QFileInfo &info)
+    {
+        return !OwnerMadeReadOnly(info) && !OwnerMadeReadOnly(QFileInfo(info.absolutePath()));
+    }
+
+    bool HoldsExactly(const QString &path, std::string_view bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.size() == static_cast<qint64>(bytes.size())
+            && file.readAll() == QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
 
     // Writes all of `bytes`; a short write is retried, so the error that stopped it is known.
@@ -84,7 +98,12 @@ bool ReplaceFileWhole(const QString &path, std::string_view bytes, QString *erro
 
 bool WriteHelpFile(const QString &path, QString *error)
 {
-    return ReplaceFileWhole(path, HelpText(), error);
+    // A file that holds the text already, and could be replaced, is kept as it is: every start
+    // but the first is spared the wait for the disk.
+    const std::string text = HelpText();
+    if (Replaceable(QFileInfo(path)) && HoldsExactly(path, text))
+        return true;
+    return ReplaceFileWhole(path, text, error);
 }
 
 } // namespace numo

@@ -14,7 +14,8 @@ namespace numo {
 // away the write permission is kept, for every user.
 bool ReplaceFileWhole(const QString &path, std::string_view bytes, QString *error = nullptr);
 
-// Replaces the file at `path` whole with the help text, as ReplaceFileWhole does.
+// Replaces the file at `path` whole with the help text, as ReplaceFileWhole does, unless it
+// holds exactly that text and could be replaced.
 bool WriteHelpFile(const QString &path, QString *error = nullptr);
 
 } // namespace numo

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <sys/stat.h>
+
 namespace numo {
 
 namespace {
@@ -230,6 +232,12 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), golden);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"numo2.txt"});
+        const auto inode = [&] {
+            struct stat info = {};
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+        };
+        const auto replaced = inode();
+        QVERIFY(WriteHelpFile(path, &error) && inode() == replaced); // the same text is kept
         QVERIFY(!WriteHelpFile(dir.filePath(QStringLiteral("none/numo2.txt")), &error));
         QVERIFY(!error.isEmpty());
         run(QStringLiteral("search Binary"));

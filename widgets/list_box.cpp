@@ -12,7 +12,6 @@ namespace numo {
 
 ListBox::ListBox(QWidget *parent) : QAbstractScrollArea(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalScrollBar()->setSingleStep(1);
     installAccessibility();
@@ -59,10 +58,6 @@ QStyleOptionViewItem ListBox::itemOption(int row) const
     option.font = font();
     option.displayAlignment = Qt::AlignLeading | Qt::AlignVCenter;
     option.textElideMode = Qt::ElideRight;
-    const int icon = style()->pixelMetric(QStyle::PM_ListViewIconSize, nullptr, this);
-    option.decorationSize = QSize(icon, icon);
-    option.decorationPosition = QStyleOptionViewItem::Left;
-    option.decorationAlignment = Qt::AlignCenter;
     option.showDecorationSelected =
         style()->styleHint(QStyle::SH_ItemView_ShowDecorationSelected, nullptr, this);
     option.locale = locale();
@@ -123,9 +118,13 @@ void ListBox::select(int row)
 {
     if (row == selected)
         return;
+    const int was = selected;
     selected = row;
     viewport()->update();
-    tellAccessibility(QAccessible::Selection, row);
+    if (row >= 0)
+        tellAccessibility(QAccessible::Selection, row);
+    else
+        tellAccessibility(QAccessible::SelectionRemove, was);
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)

@@ -6,6 +6,8 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
+#include <mutex>
+
 namespace numo {
 
 namespace {
@@ -109,11 +111,8 @@ namespace {
 
 void ListBox::installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ListFactory);
-        return true;
-    }();
-    static_cast<void>(installed);
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(ListFactory); });
 }
 
 void ListBox::tellAccessibility(QAccessible::Event type, int row)

@@ -12,8 +12,6 @@ namespace numo {
 
 ListBox::ListBox(QWidget *parent) : QAbstractScrollArea(parent)
 {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    verticalScrollBar()->setSingleStep(1);
     installAccessibility();
 }
 

@@ -99,12 +99,10 @@ namespace {
         mutable QList<QAccessible::Id> items;
     };
 
-    QAccessibleInterface *ListFactory(const QString &className, QObject *object)
+    QAccessibleInterface *ListFactory(const QString &, QObject *object)
     {
         auto *list = qobject_cast<ListBox *>(object);
-        return list && className == QLatin1String(ListBox::staticMetaObject.className())
-            ? new ListAccessible(list)
-            : nullptr;
+        return list ? new ListAccessible(list) : nullptr;
     }
 
 } // namespace

@@ -24,8 +24,9 @@ namespace numo {
 
 namespace {
 
-    // Blanks around the number are allowed and the user's digit grouping is accepted; the C
-    // locale is the second chance for a number typed the way programs write numbers.
+    // Blanks around the number are allowed and the user's digit grouping is accepted (the
+    // default locale is the system's); the C locale is the second chance for a number typed the
+    // way programs write numbers.
     std::optional<double> ReadNumber(std::u16string_view text)
     {
         const auto first = text.find_first_not_of(u' ');
@@ -34,7 +35,7 @@ namespace {
             : QString::fromUtf16(text.data() + first,
                 static_cast<qsizetype>(text.find_last_not_of(u' ') - first + 1));
         bool ok = false;
-        double number = QLocale::system().toDouble(trimmed, &ok);
+        double number = QLocale().toDouble(trimmed, &ok);
         if (!ok)
             number = QLocale::c().toDouble(trimmed, &ok);
         if (!ok || !std::isfinite(number))

@@ -101,6 +101,8 @@ inline QString Seen(const Window &w, const QString &what)
             return help->windowTitle() == w.form->windowTitle() ? "shown" : help->windowTitle();
         return shown ? QStringLiteral("%1 shown").arg(shown) : QStringLiteral("none");
     }
+    if (what == u"warning.reason") // what the message gives as the cause
+        return w.form->saveWarning()->text().section(QStringLiteral(": "), -1);
     if (what == u"warning") { // the data files it names, and the characters it names by code
         const QMessageBox *box = w.form->saveWarning();
         if (!box || !box->isVisible())
@@ -135,15 +137,16 @@ inline QString Seen(const Window &w, const QString &what)
             ? QStringLiteral("the help text")
             : QString::fromLatin1(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
     }
-    if (name == u"copyas") { // entries enabled of all, and the tool tip of one
+    if (name == u"copyas") { // entries enabled of all, the tool tip of one and the menu's own
         QMenu *copyAs = OpenCopyAs(w.get(part), false);
         const QList<QAction *> entries = copyAs->actions();
         const auto enabled = std::count_if(
             entries.begin(), entries.end(), [](const QAction *a) { return a->isEnabled(); });
-        const QString seen = QStringLiteral("%1/%2 %3")
+        const QString seen = QStringLiteral("%1/%2 %3 (%4)")
                                  .arg(enabled)
                                  .arg(entries.size())
-                                 .arg(entries.value(at) ? entries.value(at)->toolTip() : QString());
+                                 .arg(entries.value(at) ? entries.value(at)->toolTip() : QString(),
+                                     copyAs->menuAction()->toolTip());
         while (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         return seen;
@@ -157,8 +160,10 @@ inline QString Seen(const Window &w, const QString &what)
         const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
         return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
     }
-    if (name == u"stripes") { // a tint from the field's colour toward the highlight that stands
-                              // apart from the field (WCAG contrast 1.15:1 at least), or the colour
+    // "stripes.Text2": "apart" when every stripe is a tint from the field's colour toward the
+    // highlight or the text colour that stands apart from the field (WCAG contrast 1.15:1 at
+    // least); otherwise the colours that are not.
+    if (name == u"stripes") {
         const auto luminance = [](const QColor &c) {
             const auto channel = [](qreal v) {
                 return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -172,15 +177,18 @@ inline QString Seen(const Window &w, const QString &what)
         for (const auto &selection : box->extraSelections()) {
             const QColor colour = selection.format.background().color();
             const qreal stripe = luminance(colour);
-            const QColor a = box->palette().color(QPalette::Base);
-            const QColor b = box->palette().color(QPalette::Highlight);
-            const auto between = [](int x, int from, int to) { // moved from `from` toward `to`
-                return (x - from) * (to - from) >= 0;
+            const auto towards = [&](QPalette::ColorRole role) { // between the field's and it
+                const QColor a = box->palette().color(QPalette::Base);
+                const QColor b = box->palette().color(role);
+                const auto between = [](int x, int from, int to) {
+                    return (x - from) * (to - x) >= 0;
+                };
+                return between(colour.red(), a.red(), b.red())
+                    && between(colour.green(), a.green(), b.green())
+                    && between(colour.blue(), a.blue(), b.blue());
             };
             if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15
-                || !between(colour.red(), a.red(), b.red())
-                || !between(colour.green(), a.green(), b.green())
-                || !between(colour.blue(), a.blue(), b.blue()))
+                || !(towards(QPalette::Highlight) || towards(QPalette::Text)))
                 seen << selection.format.background().color().name();
         }
         return box->extraSelections().isEmpty() ? QStringLiteral("none")

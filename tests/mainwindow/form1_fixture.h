@@ -70,6 +70,8 @@ public:
     }
     ~Window()
     {
+        if (locale)
+            QLocale::setDefault(*locale);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     Window(const Window &) = delete;
@@ -90,6 +92,7 @@ public:
     QTemporaryDir root;
     QString folder;
     std::optional<FileSizeLimit> limit;
+    std::optional<QLocale> locale; // the default before a "locale" step
     std::unique_ptr<Form1> form;
 };
 
@@ -144,18 +147,18 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
     return nullptr;
 }
 
-// Runs steps separated by "; ". Before the start, on the data folder ("ini", "txt" or
-// "folder"): "write ini bytes", "dir txt" (a folder in its place), "readonly folder", "gone"
-// (the folder's parent missing too), "limit 9" (a file-size limit). In the window: "type Text1
-// 1.2", "paste Text7 text" (control characters too), "fill Text4 9" (that many digits 1),
-// "click Command1", "key List1 Return" (Return, Enter, Space, or any key sequence such as
-// Ctrl+Return or F1), "menu Text2" (its context menu opened and closed), "copyas Text2 3" and
+// Runs steps separated by "; ". Before the start, on the data folder ("ini", "txt" or "folder"):
+// "write ini bytes", "dir txt" (a folder in its place), "readonly folder", "gone" (the folder's
+// parent missing too), "limit 9" (a file-size limit), "locale de_DE" (the default locale). In the
+// window: "type Text1 1.2", "paste Text7 text" (control characters too), "fill Text4 9" (that many
+// digits 1), "click Command1", "key List1 Return" (Return, Enter, Space, or any key sequence such
+// as Ctrl+Return or F1), "menu Text2" (its context menu opened and closed), "copyas Text2 3" and
 // "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press List1"
 // (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many
-// Right), "back Text2 8" (End, then that many Shift+Left), "hover Text5 1" and "hoverlow Text5
-// 1" (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text),
-// "off" and "on" (the work display), "restart" (a new window on the same folder), "expect
-// what=seen" (a check, as in Seen, between steps).
+// Right), "back Text2 8" (End, then that many Shift+Left), "hover Text5 1" and "hoverlow Text5 1"
+// (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and
+// "on" (the work display), "restart" (a new window on the same folder), "expect what=seen" (a
+// check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -175,6 +178,9 @@ inline void Run(Window &w, const QString &script)
             w.folder = w.root.path() + QStringLiteral("/gone/plim");
         } else if (verb == u"limit") {
             w.limit.emplace(name.toULong());
+        } else if (verb == u"locale") {
+            w.locale.emplace();
+            QLocale::setDefault(QLocale(name));
         } else if (verb == u"expect") {
             const QString what = step.section(u' ', 1).section(u'=', 0, 0);
             QCOMPARE(what + u'=' + Seen(w, what), step.section(u' ', 1));

@@ -8,6 +8,7 @@
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/settings_file.h"
+#include "mainwindow/window_font.h"
 
 #include <QFontMetrics>
 
@@ -42,6 +43,8 @@ const Row kRows[] = {
         "type Text1 3; key Command1 Enter; type Text3 01000001; key Command6 Space",
         "Text2=03|Text5=A"},
     {"Command2_click", nullptr, "type Text4  256 ; click Command2", "Text1=0 0 0 0 0 1 0"},
+    {"Command2_users_grouping_first", "locale de_DE", "type Text4 1.000; click Command2",
+        "Text1=0 0 0 0 0 3 232"},
     {"Command2_not_a_number", nullptr, "type Text4 12abc; click Command2",
         "Text1=|Text4.d=Not a number: 12abc|tooltip=Not a number: 12abc"},
     {"Command2_number_again", nullptr,
@@ -164,7 +167,8 @@ const Row kRows[] = {
         "warning=numo2.txt|Command7=disabled|ini=" kNewIni "|txt=old/|folder=" kBoth},
     {"fault_help_is_folder", kIni "; dir txt", "expect warning=numo2.txt; " kSave,
         "Command7=disabled|ini=" kNewIni "|txt=|folder=" kBoth},
-    {"fault_size_limit", kOld "; limit 17", "expect warning=numo2.txt; " kSave,
+    {"fault_size_limit", kOld "; limit 17",
+        "expect warning=numo2.txt; expect warning.reason=File too large; " kSave,
         "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
     {"fault_size_limit_zero", kOld "; limit 0", "expect warning=numo2.txt; " kSave,
         "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
@@ -175,12 +179,16 @@ const Row kRows[] = {
         "clipboard=8C:00:FF:FF"},
     {"copyas_text_line", nullptr, "type Text5 \u00e9!; copyas Text5 5", "clipboard=\\xE9\\x21"},
     {"copyas_selection", nullptr, "type Text3 10001100-00000000; back Text3 8; copyas Text3 0",
-        "clipboard=00"},
+        "clipboard=00|copyas.Text3.0=8/8 140 0 255 255 become 8C00FFFF (Copy the bytes the "
+        "selection "
+        "touches)"},
     {"copyas_selection_on_a_line", nullptr, "paste Text2 8C\n00\nFF; back Text2 1; copyas Text2 6",
         "clipboard=255"},
     {"copyas_base64", nullptr, "type Text2 8C 00 FF FF; copyas Text2 7", "clipboard=jAD//w=="},
     {"copyas_nothing_to_copy", nullptr, "type Text2 -- xyz",
-        "copyas.Text2.4=0/8 140 0 255 255 become { 0x8C, 0x00, 0xFF, 0xFF }"},
+        "copyas.Text2.4=0/8 140 0 255 255 become { 0x8C, 0x00, 0xFF, 0xFF } (Copy every byte of "
+        "the "
+        "field)"},
     {"mark_hex_lone_digit", nullptr, "type Text2 abc",
         "Text2=abc|cue.Text2.2=alt+wave|cue.Text2.1=plain|tip.Text2.2=Byte 2 of 2: 12 = 0C = "
         "00001100\nThe lone digit c is read as 0c."},
@@ -251,12 +259,13 @@ const Row kRows[] = {
         "gif</p>"},
     {"clipboard_tip_empty", nullptr, "paste Text7 ; paste Text8 ; click Command3",
         "Text6.t=<p style='white-space:pre'>Put on the clipboard: nothing (0 characters)<br></p>"},
-    // Stripes under every second byte stand apart in light and dark palettes alike.
+    // Stripes under every second byte stand apart in light and dark palettes alike, and follow a
+    // change of palette.
     {"stripes_light", nullptr,
         "palette #ffffff #308cc6 #000000; type Text2 8C-00-FF-FF; click Command4",
         "stripes.Text2=apart"},
-    {"stripes_dark", nullptr,
-        "palette #1e1e1e #3daee9 #fcfcfc; type Text2 8C-00-FF-FF; click Command4",
+    {"stripes_dark_after_a_palette_change", nullptr,
+        "type Text2 8C-00-FF-FF; click Command4; palette #1e1e1e #3daee9 #fcfcfc",
         "stripes.Text2=apart"},
     {"stripes_dark_dim_highlight", nullptr,
         "palette #232629 #282c30 #eff0f1; type Text2 8C-00-FF-FF; click Command4",
@@ -342,6 +351,12 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 17 + 8);
+        // The font is chosen by the same measure: a caption fits a room of its own size only.
+        const QString caption = window.get<QPushButton>("Command1")->text();
+        const QRect size =
+            QFontMetrics(window.form->font()).boundingRect({0, 0, 999, 99}, 0, caption);
+        QVERIFY(CaptionFits(window.form->font(), caption, size.width(), size.height(), false));
+        QVERIFY(!CaptionFits(window.form->font(), caption, size.width() - 1, size.height(), false));
     }
 
     void nothing_written_changes()

@@ -110,14 +110,20 @@ private slots:
         QCOMPARE(box.fieldText(), ReadAsBefore(plain));
     }
 
+    // Into a line that is itself cut in blocks: the pasted breaks are the user's, the cut after
+    // the paste stays a cut.
     void pastesAsAPlainBox()
     {
         const QString pasted = QString::fromStdU16String(
             Repeat(u"c0 a8 ", 2 * kLimit) + u"\r\n" + Repeat(u"0", kLimit + 1) + u"\rz");
+        std::u16string before(1, u'<');
+        before += Repeat(u"x", 2 * kLimit) + u'>';
         FieldBox box;
         QPlainTextEdit plain;
+        box.setFieldText(before);
+        plain.setPlainText(QString::fromStdU16String(before));
         for (QPlainTextEdit *each : {static_cast<QPlainTextEdit *>(&box), &plain}) {
-            each->setPlainText(QStringLiteral("<>"));
+            each->moveCursor(QTextCursor::Start);
             each->moveCursor(QTextCursor::NextCharacter);
             QApplication::clipboard()->setText(pasted);
             QTest::keyClick(each, Qt::Key_V, Qt::ControlModifier);

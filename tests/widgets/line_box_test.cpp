@@ -60,6 +60,9 @@ private slots:
             QTest::keyClick(&box, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), text.left(3));
+        box.setSelection(0, int(LineBox::kShownLimit)); // up to the ellipsis, not over it
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text.left(LineBox::kShownLimit));
 
         box.setFieldText(QStringLiteral("x")); // short again: editable as before
         QVERIFY(!box.isReadOnly());

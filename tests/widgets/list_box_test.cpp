@@ -43,6 +43,17 @@ namespace {
         Window window;
     };
 
+    // The toolkit's list, ending under its last whole item as ours does.
+    struct TheirList : QListWidget
+    {
+        void fit()
+        {
+            const int row = sizeHintForRow(0);
+            const int room = contentsRect().height();
+            setViewportMargins(0, 0, 0, room > row ? room % row : 0);
+        }
+    };
+
     // "tab" (the focus arrives by a key), "Down", "End", "Ctrl+Space"... (a key), "type hb",
     // "click 1", "ctrlclick 1", "dbl 1" (on that row as shown), "drag 0 2" (from row to row with
     // the button held), "wheel" (one notch down), "select 1" (from the program), "font 20" (in
@@ -137,28 +148,18 @@ private slots:
         QFETCH(int, height);
         QFETCH(QString, steps);
         QFETCH(QString, state);
-        auto *theirs = new QListWidget;
+        auto *theirs = new TheirList;
         auto theirStage = std::make_unique<Stage>(theirs, height);
         theirs->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         theirs->addItems(kItems);
-        struct Margins : QListWidget // the toolkit's list ending under its last whole item
-        {
-            using QListWidget::setViewportMargins;
-        };
-        const auto fit = [theirs] {
-            const int row = theirs->sizeHintForRow(0);
-            const int room = theirs->contentsRect().height();
-            static_cast<Margins *>(theirs)->setViewportMargins(
-                0, 0, 0, room > row ? room % row : 0);
-        };
-        fit();
+        theirs->fit();
         int theirDouble = -1;
         connect(theirs, &QListWidget::itemDoubleClicked, this,
             [&](QListWidgetItem *item) { theirDouble = theirs->row(item); });
         Run(
             theirs, steps, [&](int r) { return theirs->visualItemRect(theirs->item(r)); },
             [&](int r) { theirs->setCurrentRow(r); });
-        fit();
+        theirs->fit();
         QApplication::processEvents();
         const auto selected = theirs->selectedItems();
         const QString theirState = QStringLiteral("%1 %2 %3")

@@ -187,8 +187,10 @@ void ListBox::findTyped(const QString &typed)
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
     pressed = rowAt(event->position().toPoint());
-    if (pressed < 0)
+    if (pressed < 0) { // under the last item: nothing selected, the current item stays
+        select(-1);
         return;
+    }
     const bool takeBack = event->modifiers() & Qt::ControlModifier && pressed == selected;
     setCurrent(pressed, !takeBack);
     if (takeBack)

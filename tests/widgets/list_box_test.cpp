@@ -55,9 +55,9 @@ namespace {
     };
 
     // "tab" (the focus arrives by a key), "Down", "End", "Ctrl+Space"... (a key), "type hb",
-    // "click 1", "ctrlclick 1", "dbl 1" (on that row as shown), "drag 0 2" (from row to row with
-    // the button held), "wheel" (one notch down), "select 1" (from the program), "font 20" (in
-    // pixels), "disable".
+    // "click 1", "ctrlclick 1", "below" (a click under the last item), "dbl 1" (on that row as
+    // shown), "drag 0 2" (from row to row with the button held), "wheel" (one notch down), "select
+    // 1" (from the program), "font 20" (in pixels), "disable".
     void Run(QAbstractScrollArea *box, const QString &steps, const std::function<QRect(int)> &rect,
         const std::function<void(int)> &select)
     {
@@ -69,6 +69,9 @@ namespace {
                 box->setFocus(Qt::TabFocusReason);
             } else if (verb == u"type") {
                 QTest::keyClicks(box, rest);
+            } else if (verb == u"below") { // a click under the last item
+                QTest::mouseClick(
+                    box->viewport(), Qt::LeftButton, {}, QPoint(20, box->viewport()->height() - 2));
             } else if (verb == u"click" || verb == u"ctrlclick") {
                 QTest::mouseClick(box->viewport(), Qt::LeftButton,
                     verb == u"click" ? Qt::NoModifier : Qt::ControlModifier, at);
@@ -140,6 +143,7 @@ private slots:
         row("double-click after the wheel", 30, "wheel; dbl 2", "2 2 2");
         row("disabled", 30, "select 1; disable", "1 1 -1");
         row("all items shown", 60, "tab; End", "2 2 -1");
+        row("a click under the items", 60, "select 1; below", "1 -1 -1");
         row("a larger font", 45, "font 20; tab; Down", "1 1 -1");
     }
 

@@ -34,11 +34,6 @@ namespace {
         return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
     }
 
-    bool Replaceable(const QFileInfo &info)
-    {
-        return !OwnerMadeReadOnly(info) && !OwnerMadeReadOnly(QFileInfo(info.absolutePath()));
-    }
-
     bool HoldsExactly(const QString &path, std::string_view bytes)
     {
         QFile file(path);
@@ -69,6 +64,9 @@ bool ReplaceFileWhole(const QString &path, std::string_view bytes, QString *erro
         return Fail(error, QObject::tr("%1 is read-only").arg(path));
     if (OwnerMadeReadOnly(QFileInfo(info.absolutePath())))
         return Fail(error, QObject::tr("%1 is read-only").arg(info.absolutePath()));
+    // A file that holds the bytes already is kept as it is, spared the wait for the disk.
+    if (HoldsExactly(path, bytes))
+        return true;
 
     // Unbuffered: QSaveFile::commit() renames even when the buffered bytes failed to go out as
     // the file was closed (a full disk), which would put an empty file in place of the old one.
@@ -98,12 +96,7 @@ bool ReplaceFileWhole(const QString &path, std::string_view bytes, QString *erro
 
 bool WriteHelpFile(const QString &path, QString *error)
 {
-    // A file that holds the text already, and could be replaced, is kept as it is: every start
-    // but the first is spared the wait for the disk.
-    const std::string text = HelpText();
-    if (Replaceable(QFileInfo(path)) && HoldsExactly(path, text))
-        return true;
-    return ReplaceFileWhole(path, text, error);
+    return ReplaceFileWhole(path, HelpText(), error);
 }
 
 } // namespace numo

@@ -101,8 +101,10 @@ inline QString Seen(const Window &w, const QString &what)
             return help->windowTitle() == w.form->windowTitle() ? "shown" : help->windowTitle();
         return shown ? QStringLiteral("%1 shown").arg(shown) : QStringLiteral("none");
     }
-    if (what == u"warning.reason") // what the message gives as the cause
-        return w.form->saveWarning()->text().section(QStringLiteral(": "), -1);
+    if (what == u"warning.reason") { // what the message gives as the cause
+        const QMessageBox *box = w.form->saveWarning();
+        return box ? box->text().section(QStringLiteral(": "), -1) : QStringLiteral("none");
+    }
     if (what == u"warning") { // the data files it names, and the characters it names by code
         const QMessageBox *box = w.form->saveWarning();
         if (!box || !box->isVisible())

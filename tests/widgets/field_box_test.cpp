@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -179,17 +180,24 @@ private slots:
                 font.setPixelSize(pixels);
                 box.setFont(font);
                 box.resize(300, height);
+                box.show(); // a hidden box lays out its viewport only when it shows
                 const int margin = qRound(box.document()->documentMargin());
                 const int shown = box.viewport()->height() - margin;
                 const int line = box.fontMetrics().lineSpacing();
-                // Whole lines only, and as many as fit.
+                // Whole lines only, and as many as fit; the whole width but a scroll bar's.
+                const QScrollBar *scroll = box.verticalScrollBar();
+                const int bar = scroll->isVisible() ? scroll->width() : 0;
                 const int room = box.contentsRect().height() - 2 * margin;
-                QVERIFY2(shown % line == 0 && shown / line >= 1 && shown + line > room,
-                    qPrintable(QStringLiteral("%1 px font, %2 px box: %3 px for %4 px lines")
+                QVERIFY2(shown % line == 0 && shown / line >= 1 && shown + line > room
+                        && box.viewport()->width() + bar == box.contentsRect().width(),
+                    qPrintable(QStringLiteral(
+                        "%1 px font, %2 px box: %3 px for %4 px lines, %5 of %6 px wide")
                                    .arg(pixels)
                                    .arg(height)
                                    .arg(shown)
-                                   .arg(line)));
+                                   .arg(line)
+                                   .arg(box.viewport()->width())
+                                   .arg(box.contentsRect().width())));
             }
         }
     }

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <string>
 #include <sys/stat.h>
 
 namespace numo {
@@ -39,6 +40,8 @@ namespace {
     // the help text). Checks: "Text1", "Text2", "selected" (in the search box), "caret", "status"
     // (shown or not, and its text), "focus", "window" and "main" (shown or closed), "wrap", "size"
     // (of the help text, against the outer size less the margins), "file" (as it was, or not).
+    const std::string kLongestWord(200, 'x'); // a word the box still wraps at word boundaries
+
     const Row kRows[] = {
         {"shows_crlf_lines", "abc\r\n def \r\n", "", "Text1=abc\n def \n|wrap=word|file=kept"},
         {"shows_the_code_page", "\x80 \xe9 \x9f", "", "Text1=\u20ac \u00e9 \u0178"},
@@ -48,6 +51,7 @@ namespace {
             "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
             "xxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
             "", "wrap=anywhere"},
+        {"word_of_200_wraps_at_words", kLongestWord.c_str(), "", "wrap=word"},
         {"search_return", "Binary: 1 binary", "search e; search BINARY",
             "Text1=<<binary>>: 1 <<binary>>|caret=7|status=|focus=Text2|Text2=BINARY|file=kept"},
         {"search_keypad_enter", "Binary: 1 binary", "enter binary",
@@ -144,9 +148,11 @@ class Form2Test : public QObject
         const auto *status = get<QLabel>(QStringLiteral("statusLabel"));
         if (what == u"caret")
             return QString::number(text1->textCursor().position());
-        if (what == u"status") // shown exactly when it has a text, never as markup
+        if (what == u"status") // shown exactly when it has a text, never as markup, under the
+                               // search row
             return status->isVisible() == !status->text().isEmpty()
                     && status->textFormat() == Qt::PlainText
+                    && status->y() > get(QStringLiteral("Command1"))->geometry().bottom()
                 ? status->text()
                 : QStringLiteral("inconsistent");
         if (what == u"focus")

@@ -56,8 +56,8 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 // What a check names: a box's text, a caption, a list's selection, a button's state; with
 // ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
 // "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
-// tip at a position; the focus, the clipboard, the busy cursor, the title, whether the window
-// and the help window show, the settings file (line ends as "/") and the save warning.
+// tip at a position; the focus, the clipboard, the busy cursor, the title and size, whether the
+// window and the help window show, the settings file (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
     const QString name = what.section(u'.', 0, 0);
@@ -90,6 +90,11 @@ inline QString Seen(const Window &w, const QString &what)
         return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
     if (what == u"title")
         return w.form->windowTitle();
+    if (what == u"size") // of the client area, which the user cannot change
+        return QStringLiteral("%1x%2%3")
+            .arg(w.form->width())
+            .arg(w.form->height())
+            .arg(w.form->minimumSize() == w.form->maximumSize() ? "" : " resizable");
     if (what == u"window")
         return w.form->isVisible() ? QStringLiteral("shown") : QStringLiteral("closed");
     if (what == u"help") { // shown once, titled as the main window

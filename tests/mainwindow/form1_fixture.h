@@ -52,6 +52,10 @@ private:
     void (*previous)(int) = nullptr;
 };
 
+// Set by the "syncfails" step: every fsync of the program fails, as on a file system that
+// reports a lost write only when the data is synced (the test defines fsync).
+inline bool syncFails = false;
+
 class Window;
 void Run(Window &w, const QString &script);
 
@@ -70,6 +74,7 @@ public:
     }
     ~Window()
     {
+        syncFails = false;
         if (locale)
             QLocale::setDefault(*locale);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -149,16 +154,16 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 
 // Runs steps separated by "; ". Before the start, on the data folder ("ini", "txt" or "folder"):
 // "write ini bytes", "dir txt" (a folder in its place), "readonly folder", "gone" (the folder's
-// parent missing too), "limit 9" (a file-size limit), "locale de_DE" (the default locale). In the
-// window: "type Text1 1.2", "paste Text7 text" (control characters too), "fill Text4 9" (that many
-// digits 1), "click Command1", "key List1 Return" (Return, Enter, Space, or any key sequence such
-// as Ctrl+Return or F1), "menu Text2" (its context menu opened and closed), "copyas Text2 3" and
-// "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press List1"
-// (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that many
-// Right), "back Text2 8" (End, then that many Shift+Left), "hover Text5 1" and "hoverlow Text5 1"
-// (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and
-// "on" (the work display), "restart" (a new window on the same folder), "expect what=seen" (a
-// check, as in Seen, between steps).
+// parent missing too), "limit 9" (a file-size limit), "syncfails" (every fsync fails), "locale
+// de_DE" (the default locale). In the window: "type Text1 1.2", "paste Text7 text" (control
+// characters too), "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return"
+// (Return, Enter, Space, or any key sequence such as Ctrl+Return or F1), "menu Text2" (its
+// context menu opened and closed), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy
+// as, from the Menu key or Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select
+// List1 2", "caret Text2 8" (Home, then that many Right), "back Text2 8" (End, then that many
+// Shift+Left), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "leave Text5",
+// "palette #fff #38c #000" (base, highlight, text), "off" and "on" (the work display), "restart"
+// (a new window on the same folder), "expect what=seen" (a check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -178,6 +183,8 @@ inline void Run(Window &w, const QString &script)
             w.folder = w.root.path() + QStringLiteral("/gone/plim");
         } else if (verb == u"limit") {
             w.limit.emplace(name.toULong());
+        } else if (verb == u"syncfails") {
+            syncFails = true;
         } else if (verb == u"locale") {
             w.locale.emplace();
             QLocale::setDefault(QLocale(name));

@@ -12,8 +12,22 @@
 
 #include <QFontMetrics>
 
+#include <cerrno>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace numo;
 using namespace numo::testing;
+
+// The program's fsync calls land here: the real one, or a failure while a row asks for it.
+extern "C" int fsync(int fd)
+{
+    if (syncFails) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -119,7 +133,7 @@ const Row kRows[] = {
         "Text7=a|Text8=.gif|Label7=ASCII "
         "Value|List1=|List2=|Command7=disabled|ini=missing|Text6.t=|"
         "title=Numo Number Converter by   www.plimpton-data.example  21 Sep "
-        "01|logo=drawn|rows=whole whole"},
+        "01|logo=drawn|rows=whole whole|size=732x606"},
     {"settings_applied", "write ini p\r\n.png\r\nHex Value\r\nString\r\n\r\n", "",
         "Text7=p|Text8=.png|Label7=Hex Value|List1=Hex Value|List2=String|Command7=disabled"},
     {"settings_short_file_applies_nothing", "write ini p\r\n.png\r\nHex Value\r\n", "",
@@ -169,6 +183,8 @@ const Row kRows[] = {
         "Command7=disabled|ini=" kNewIni "|txt=|folder=" kBoth},
     {"fault_size_limit", kOld "; limit 17",
         "expect warning=numo2.txt; expect warning.reason=File too large; " kSave,
+        "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
+    {"fault_sync_fails", kOld "; syncfails", "expect warning=numo2.txt; " kSave,
         "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
     {"fault_size_limit_zero", kOld "; limit 0", "expect warning=numo2.txt; " kSave,
         "warning=numo2.ini|Command7=enabled|ini=" kOldIni "|txt=old/|folder=" kBoth},
@@ -235,6 +251,8 @@ const Row kRows[] = {
         "type Text2 20 41 42 20; click Command4; hoverlow Text5 1", "link.Text2=2"},
     {"link_pointer_on_dropped_blank", nullptr,
         "type Text2 20 41 42 20; click Command4; hover Text2 9", "link.Text5=none|link.Text3=3"},
+    {"link_follows_a_conversion_under_the_caret", nullptr,
+        "type Text1 1 2 3; caret Text1 2; key Text1 Ctrl+Return", "Text2=01-02-03|link.Text2=1"},
     {"link_first_byte", nullptr, "type Text5 Numo; click Command3; caret Text1 0",
         "link.Text2=0|link.Text5=0"},
     {"link_none_between_disagreeing_fields", nullptr,
@@ -317,16 +335,31 @@ private slots:
                 .arg(QString(300, u'1'), QString(96, u'1')));
     }
 
-    void buttons_draw_the_styles_bevel()
+    // The style's bevel, and the caption wrapped once within it, not also on one clipped line.
+    void buttons_draw_the_styles_bevel_and_a_wrapped_caption()
     {
         Window window;
-        auto *button = window.get<QPushButton>("Command8");
+        auto *button = window.get<CaptionButton>("Command1");
         QPushButton plain(window.form.get());
         plain.setGeometry(button->geometry().translated(0, 400));
         plain.show();
         const QImage drawn = button->grab().toImage();
-        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2),
-            plain.grab().toImage().copy(0, 0, drawn.width(), 2));
+        const QImage bevel = plain.grab().toImage();
+        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2), bevel.copy(0, 0, drawn.width(), 2));
+        QRect ink;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != bevel.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        const QRect wrapped =
+            QFontMetrics(button->font())
+                .boundingRect(button->captionRect(), CaptionButton::kCaptionFlags, button->text());
+        QVERIFY2(!ink.isEmpty() && wrapped.adjusted(-2, -2, 2, 2).contains(ink),
+            qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                           .arg(ink.x())
+                           .arg(ink.y())
+                           .arg(ink.width())
+                           .arg(ink.height())));
     }
 
     void every_caption_fits_its_control()
@@ -357,6 +390,20 @@ private slots:
             QFontMetrics(window.form->font()).boundingRect({0, 0, 999, 99}, 0, caption);
         QVERIFY(CaptionFits(window.form->font(), caption, size.width(), size.height(), false));
         QVERIFY(!CaptionFits(window.form->font(), caption, size.width() - 1, size.height(), false));
+    }
+
+    // Rooms that hold any caption get the largest size, a caption or list item that fits no
+    // size the smallest; in any font.
+    void window_font_is_the_largest_that_fits()
+    {
+        for (const int room : {2000, 4}) {
+            QWidget window;
+            (new QLabel(QStringLiteral("Binary Value"), &window))->setGeometry(0, 0, 2000, 2000);
+            auto *list = new ListBox(&window);
+            list->addItems({QStringLiteral("Binary Value")});
+            list->setGeometry(0, 0, room, 2000);
+            QCOMPARE(ChooseWindowFont(window).pixelSize(), room > 4 ? 11 : 8);
+        }
     }
 
     void nothing_written_changes()

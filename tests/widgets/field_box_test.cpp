@@ -129,7 +129,10 @@ private slots:
             QApplication::clipboard()->setText(pasted);
             QTest::keyClick(each, Qt::Key_V, Qt::ControlModifier);
         }
-        QCOMPARE(box.fieldText(), ReadAsBefore(plain));
+        // Positions follow the paste before anything reads the text back.
+        const std::u16string pastedField = ReadAsBefore(plain);
+        QCOMPARE(box.toDocument(pastedField.size()), box.document()->characterCount() - 1);
+        QCOMPARE(box.fieldText(), pastedField);
         QVERIFY(LongestBlock(box) <= FieldBox::kBlockLimit + 1);
     }
 

@@ -85,7 +85,6 @@ void WorkDisplay::clearAll()
     for (auto &field : fields) {
         field.box->viewport()->setMouseTracking(false);
         field.box->setExtraSelections({});
-        field.shown.clear();
         if (field.stale)
             showCaption(field, false, field.captionToolTip);
     }

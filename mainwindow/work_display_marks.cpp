@@ -190,7 +190,7 @@ std::optional<std::size_t> WorkDisplay::byteAtDocument(
     const std::size_t at = documentToModel(field, position);
     const auto span = std::partition_point(
         spans.begin(), spans.end(), [at](const TextSpan &s) { return s.end <= at; });
-    if (span != spans.end() && span->begin <= at && span->begin < span->end)
+    if (span != spans.end() && span->begin <= at)
         return static_cast<std::size_t>(span - spans.begin());
     // A caret right after a byte is on it.
     if (caret && span != spans.begin() && (span - 1)->end == at && (span - 1)->begin < at)

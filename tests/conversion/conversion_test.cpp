@@ -118,6 +118,7 @@ namespace {
         {"marks_empty_text", Marked, u"|a", u"|-"},
         {"marks_both_empty", Marked, u"|", u"|-"},
         {"marks_longer_search", Marked, u"ab|abc", u"ab|-"},
+        {"marks_after_a_partial_match", Marked, u"aaab|aab", u"a<<aab>>|5"},
         {"marks_code_page", Marked, u"\u00C9t\u00E9 \u0160|\u00E9",
             u"<<\u00E9>>t<<\u00E9>> \u0160|2"},
         {"lower_code_page", Lower, u"AZ[\u00C0\u00D7\u00DE\u00DF\u0160\u0152\u017D\u0178\u0100",

@@ -86,8 +86,9 @@ inline QString Seen(const Window &w, const QString &what)
     }
     if (what == u"tooltip")
         return QToolTip::isVisible() ? QToolTip::text() : QString();
-    if (what == u"cursor")
-        return QApplication::overrideCursor() ? QStringLiteral("busy") : QStringLiteral("none");
+    if (what == u"cursor") // now, and while a watched box was written
+        return QString::fromLatin1(QApplication::overrideCursor() ? "busy" : "none")
+            + (w.busySeen ? " after busy" : "");
     if (what == u"title")
         return w.form->windowTitle();
     if (what == u"size") // of the client area, which the user cannot change

@@ -98,6 +98,7 @@ public:
     QString folder;
     std::optional<FileSizeLimit> limit;
     std::optional<QLocale> locale; // the default before a "locale" step
+    bool busySeen = false;         // the busy cursor, while a watched box was written
     std::unique_ptr<Form1> form;
 };
 
@@ -161,9 +162,10 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 // context menu opened and closed), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy
 // as, from the Menu key or Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select
 // List1 2", "caret Text2 8" (Home, then that many Right), "back Text2 8" (End, then that many
-// Shift+Left), "hover Text5 1" and "hoverlow Text5 1" (at its bottom edge), "leave Text5",
-// "palette #fff #38c #000" (base, highlight, text), "off" and "on" (the work display), "restart"
-// (a new window on the same folder), "expect what=seen" (a check, as in Seen, between steps).
+// Shift+Left), "watch Text4" (whether the busy cursor shows while the box is written), "hover
+// Text5 1" and "hoverlow Text5 1" (at its bottom edge), "leave Text5", "palette #fff #38c #000"
+// (base, highlight, text), "off" and "on" (the work display), "restart" (a new window on the same
+// folder), "expect what=seen" (a check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -255,6 +257,9 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"leave") { // the pointer leaves the box
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(w.get<QPlainTextEdit>(name)->viewport(), &leave);
+        } else if (verb == u"watch") {
+            QObject::connect(w.get<QPlainTextEdit>(name), &QPlainTextEdit::textChanged,
+                [&w] { w.busySeen = w.busySeen || QApplication::overrideCursor(); });
         } else if (verb == u"fill") {
             const QString digits(rest.toInt(), u'1');
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)

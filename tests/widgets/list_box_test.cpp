@@ -123,6 +123,7 @@ private slots:
         };
         row("nothing selected", 30, "", "-1 -1 -1");
         row("selected by the program", 30, "select 2", "2 2 -1");
+        row("a row past the last selects none", 30, "select 1; select 3", "-1 -1 -1");
         row("tab shows the start, selects nothing", 30, "tab", "0 -1 -1");
         row("down from the start", 30, "tab; Down; Down", "2 2 -1");
         row("up stops at the top", 30, "tab; Down; Up; Up", "0 0 -1");

@@ -44,6 +44,8 @@ namespace {
     const Row kRows[] = {
         {"hex_odd_run", Hex, u"abc", {{0, 2}, {2, 3}}, {{{2, 3}, kLone}}},
         {"hex_prefix", Hex, u"0x1F", {{0, 1}, {2, 4}}, {{{0, 1}, kLone}, {{1, 2}, kSkipped}}},
+        {"hex_skipped_until_a_zero", Hex, u"1x0F", {{0, 1}, {2, 4}},
+            {{{0, 1}, kLone}, {{1, 2}, kSkipped}}},
         {"hex_usual_separators", Hex, u"c0-a8:01 02,\r\n03.\t4f",
             {{0, 2}, {3, 5}, {6, 8}, {9, 11}, {14, 16}, {18, 20}}, {}},
         {"hex_skipped_runs", Hex, u"zz  41h", {{4, 6}}, {{{0, 2}, kSkipped}, {{6, 7}, kSkipped}}},

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QToolTip>
 
 #include <cmath>
@@ -55,9 +56,10 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 
 // What a check names: a box's text, a caption, a list's selection, a button's state; with
 // ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
-// "dim.Label1" whether a caption is dimmed, "cue.Text2.3" and "tip.Text2.3" the cues and tool
-// tip at a position; the focus, the clipboard, the busy cursor, the title and size, whether the
-// window and the help window show, the settings file (line ends as "/") and the save warning.
+// "dir.Text5" the direction of its text, "dim.Label1" whether a caption is dimmed, "cue.Text2.3"
+// and "tip.Text2.3" the cues and tool tip at a position; the focus, the clipboard, the busy
+// cursor, the title and size, whether the window and the help window show, the settings file
+// (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
     const QString name = what.section(u'.', 0, 0);
@@ -163,6 +165,11 @@ inline QString Seen(const Window &w, const QString &what)
         const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));
         return byte ? QString::number(*byte) : QStringLiteral("none");
     }
+    if (name == u"dir") // the direction a box lays its text out in
+        return w.get<QPlainTextEdit>(part)->document()->firstBlock().textDirection()
+                == Qt::LeftToRight
+            ? QStringLiteral("ltr")
+            : QStringLiteral("rtl");
     if (name == u"dim") {
         const auto *caption = w.get<QLabel>(part);
         const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
@@ -185,15 +192,20 @@ inline QString Seen(const Window &w, const QString &what)
         for (const auto &selection : box->extraSelections()) {
             const QColor colour = selection.format.background().color();
             const qreal stripe = luminance(colour);
-            const auto towards = [&](QPalette::ColorRole role) { // between the field's and it
+            const auto towards = [&](QPalette::ColorRole role) { // on the way from the field's
                 const QColor a = box->palette().color(QPalette::Base);
                 const QColor b = box->palette().color(role);
-                const auto between = [](int x, int from, int to) {
-                    return (x - from) * (to - x) >= 0;
-                };
-                return between(colour.red(), a.red(), b.red())
-                    && between(colour.green(), a.green(), b.green())
-                    && between(colour.blue(), a.blue(), b.blue());
+                const int span[] = {b.red() - a.red(), b.green() - a.green(), b.blue() - a.blue()};
+                const int went[] = {
+                    colour.red() - a.red(), colour.green() - a.green(), colour.blue() - a.blue()};
+                const auto widest = std::max_element(std::begin(span), std::end(span),
+                                        [](int x, int y) { return std::abs(x) < std::abs(y); })
+                    - std::begin(span);
+                const qreal share = span[widest] ? qreal(went[widest]) / span[widest] : 0;
+                for (std::size_t i = 0; i < 3; ++i) // the same share of the way in each channel
+                    if (std::abs(span[i] * share - went[i]) > 2)
+                        return false;
+                return share >= 0 && share <= 1;
             };
             if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15
                 || !(towards(QPalette::Highlight) || towards(QPalette::Text)))

@@ -227,6 +227,8 @@ const Row kRows[] = {
     {"mark_after_line_breaks", nullptr, "paste Text2 41\n4\n5\n6; caret Text2 7",
         "cue.Text2.7=alt+wave|tip.Text2.7=Byte 4 of 4: 6 = 06 = 00000110\nThe lone digit 6 is "
         "read as 06."},
+    {"right_to_left_text_laid_out_as_the_window", nullptr, "type Text5 \u05e9\u05dc\u05d5\u05dd",
+        "Text5=\u05e9\u05dc\u05d5\u05dd|dir.Text5=ltr"},
     {"tip_text_line_surrogates", nullptr, "paste Text5 \U0001F600",
         "tip.Text5.0=windows-1252 has no code for \U0001F600: it converts to ? = 63 = 3F = "
         "00111111"},

@@ -1,16 +1,9 @@
 // The main window, one row per path: each button, list, key and the clipboard reach their
 // handler, the focus lands where it should, the settings file is read at start and written by
 // Save Configuration whatever the data folder's faults, Copy as gives the field's bytes, and the
-// work display shows marks, links, dimmed captions and tool tips. Beside the table: a long
-// clipboard tool tip, the buttons' bevel, captions that fit, and that the work display changes
-// nothing the program writes.
+// work display shows marks, links, dimmed captions and tool tips. Beside the table: the work
+// display changes nothing the program writes.
 #include "form1_checks.h"
-#include "help/form2.h"
-#include "mainwindow/caption_button.h"
-#include "mainwindow/settings_file.h"
-#include "mainwindow/window_font.h"
-
-#include <QFontMetrics>
 
 #include <cerrno>
 #include <sys/syscall.h>
@@ -327,87 +320,6 @@ private slots:
         for (const QString &check : QString::fromUtf8(kRows[row].checks).split(u'|')) {
             const QString what = check.section(u'=', 0, 0);
             QCOMPARE(what + u'=' + Seen(window, what), check);
-        }
-    }
-
-    void long_clipboard_tip_shows_both_ends()
-    {
-        Window window;
-        Run(window, QStringLiteral("fill Text7 450; click Command3"));
-        QCOMPARE(Seen(window, QStringLiteral("Text6.t")),
-            QStringLiteral("<p style='white-space:pre'>Put on the clipboard, 454 characters:<br>%1"
-                           "<b>\u2026 54 more \u2026</b>%2.gif</p>")
-                .arg(QString(300, u'1'), QString(96, u'1')));
-    }
-
-    // The style's bevel, and the caption wrapped once within it, not also on one clipped line.
-    void buttons_draw_the_styles_bevel_and_a_wrapped_caption()
-    {
-        Window window;
-        auto *button = window.get<CaptionButton>("Command1");
-        QPushButton plain(window.form.get());
-        plain.setGeometry(button->geometry().translated(0, 400));
-        plain.show();
-        const QImage drawn = button->grab().toImage();
-        const QImage bevel = plain.grab().toImage();
-        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2), bevel.copy(0, 0, drawn.width(), 2));
-        QRect ink;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x)
-                if (drawn.pixel(x, y) != bevel.pixel(x, y))
-                    ink |= QRect(x, y, 1, 1);
-        const QRect wrapped =
-            QFontMetrics(button->font())
-                .boundingRect(button->captionRect(), CaptionButton::kCaptionFlags, button->text());
-        QVERIFY2(!ink.isEmpty() && wrapped.adjusted(-2, -2, 2, 2).contains(ink),
-            qPrintable(QStringLiteral("ink %1,%2 %3x%4")
-                           .arg(ink.x())
-                           .arg(ink.y())
-                           .arg(ink.width())
-                           .arg(ink.height())));
-    }
-
-    void every_caption_fits_its_control()
-    {
-        Window window;
-        int checked = 0;
-        for (const auto *label : window.form->findChildren<QLabel *>()) {
-            const QRect room = label->contentsRect();
-            const auto flags = static_cast<int>(
-                (label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine) | label->alignment());
-            QVERIFY2(
-                room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())),
-                qPrintable(label->objectName()));
-            ++checked;
-        }
-        for (const auto *button : window.form->findChildren<CaptionButton *>()) {
-            const QRect room = button->captionRect();
-            QVERIFY2(room.contains(
-                         QFontMetrics(button->font())
-                             .boundingRect(room, CaptionButton::kCaptionFlags, button->text())),
-                qPrintable(button->objectName()));
-            ++checked;
-        }
-        QCOMPARE(checked, 17 + 8);
-        // The font is chosen by the same measure: a caption fits a room of its own size only.
-        const QString caption = window.get<QPushButton>("Command1")->text();
-        const QRect size =
-            QFontMetrics(window.form->font()).boundingRect({0, 0, 999, 99}, 0, caption);
-        QVERIFY(CaptionFits(window.form->font(), caption, size.width(), size.height(), false));
-        QVERIFY(!CaptionFits(window.form->font(), caption, size.width() - 1, size.height(), false));
-    }
-
-    // Rooms that hold any caption get the largest size, a caption or list item that fits no
-    // size the smallest; in any font.
-    void window_font_is_the_largest_that_fits()
-    {
-        for (const int room : {2000, 4}) {
-            QWidget window;
-            (new QLabel(QStringLiteral("Binary Value"), &window))->setGeometry(0, 0, 2000, 2000);
-            auto *list = new ListBox(&window);
-            list->addItems({QStringLiteral("Binary Value")});
-            list->setGeometry(0, 0, room, 2000);
-            QCOMPARE(ChooseWindowFont(window).pixelSize(), room > 4 ? 11 : 8);
         }
     }
 

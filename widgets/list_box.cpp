@@ -106,8 +106,9 @@ void ListBox::setCurrent(int row, bool selectIt)
         bar->setValue(std::clamp(bar->value(), row - wholeRows() + 1, row));
     }
     if (selectIt)
-        select(row);
-    viewport()->update();
+        select(row); // repaints when the selection changes
+    if (moved)
+        viewport()->update();
     if (moved && hasFocus())
         tellAccessibility(QAccessible::Focus, row);
 }

@@ -17,7 +17,9 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string_view>
 #include <sys/resource.h>
@@ -99,26 +101,38 @@ struct ProbeRun
     double milliseconds = 0;
     double rssKiB = 0;
     double hwmKiB = 0;
-    double cpuMilliseconds = 0; // user and system time of the probe's whole life
+    double cpuMilliseconds = 0;   // user and system time of the probe's whole life
+    double shownMilliseconds = 0; // from the start of the process until its window was painted
 };
+
+// The monotonic clock, which the benchmark and its probes share, in nanoseconds.
+std::int64_t MonotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+}
 
 ProbeRun RunProbeProcess(const QString &home, const QString &probe)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
-    process.setProcessEnvironment(environment);
     QElapsedTimer clock;
     clock.start();
+    environment.insert(
+        QStringLiteral("NUMO_PROBE_STARTED_NS"), QString::number(MonotonicNanoseconds()));
+    process.setProcessEnvironment(environment);
     process.start(selfPath, {probe});
     ProbeRun run;
     run.ok = process.waitForFinished(20'000) && process.exitCode() == 0;
     run.milliseconds = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     const QList<QByteArray> memory = process.readAllStandardOutput().simplified().split(' ');
-    if (memory.size() == 3) {
+    if (memory.size() == 4) {
         run.rssKiB = memory[0].toDouble();
         run.hwmKiB = memory[1].toDouble();
         run.cpuMilliseconds = memory[2].toDouble();
+        run.shownMilliseconds = memory[3].toDouble();
     }
     return run;
 }
@@ -161,13 +175,14 @@ void BM_StartUpWindowWithOneLabel(benchmark::State &state)
 // Numo against the smallest window that shows a text box (a bare window with one
 // QPlainTextEdit: fonts loaded), empty and showing one line (the text engine loaded too, as in
 // any window that shows a word), started in turns so that all meet the same load; medians of
-// start-up time (wall clock, and the probe's processor time, which a busy machine or display
-// server disturbs less) and of resident memory once shown, and numo's ratios to both.
+// start-up time (wall clock until the window is painted, "shown_ms", and until the process has
+// ended, "ms", which adds the teardown; and the probe's processor time, which a busy machine or
+// display server disturbs less) and of resident memory once shown, and numo's ratios to both.
 void BM_StartUpNumoAgainstTextBox(benchmark::State &state)
 {
     QTemporaryDir home;
     constexpr std::size_t kProbes = 3;
-    std::vector<double> times[kProbes], cpu[kProbes], rss[kProbes], hwm[kProbes];
+    std::vector<double> times[kProbes], shown[kProbes], cpu[kProbes], rss[kProbes], hwm[kProbes];
     const QString probes[kProbes] = {QStringLiteral("--probe-numo"),
         QStringLiteral("--probe-text-box"), QStringLiteral("--probe-text-line")};
     for (auto _ : state) {
@@ -181,6 +196,7 @@ void BM_StartUpNumoAgainstTextBox(benchmark::State &state)
                 return;
             }
             times[which].push_back(run.milliseconds);
+            shown[which].push_back(run.shownMilliseconds);
             cpu[which].push_back(run.cpuMilliseconds);
             rss[which].push_back(run.rssKiB / 1024);
             hwm[which].push_back(run.hwmKiB / 1024);
@@ -195,6 +211,7 @@ void BM_StartUpNumoAgainstTextBox(benchmark::State &state)
         state.counters[name + "_x_line"] = Median(values[0]) / Median(values[2]);
     };
     report("ms", times);
+    report("shown_ms", shown);
     report("cpu_ms", cpu);
     report("RSS_MiB", rss);
     report("HWM_MiB", hwm);
@@ -202,8 +219,8 @@ void BM_StartUpNumoAgainstTextBox(benchmark::State &state)
 
 enum class Probe { numo, empty, label, textBox, textLine };
 
-// The probe's own VmRSS and VmHWM, in KiB, and its processor time so far, in milliseconds, as
-// "rss hwm cpu"; nothing where /proc is missing.
+// The probe's own VmRSS and VmHWM, in KiB, its processor time so far and the time since the
+// benchmark started it, in milliseconds, as "rss hwm cpu shown"; nothing where /proc is missing.
 QByteArray ResidentMemory()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -221,7 +238,11 @@ QByteArray ResidentMemory()
     getrusage(RUSAGE_SELF, &usage);
     const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
         + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    return rss + ' ' + hwm + ' ' + QByteArray::number(cpu, 'f', 1) + '\n';
+    const double shown = static_cast<double>(MonotonicNanoseconds()
+                             - qEnvironmentVariable("NUMO_PROBE_STARTED_NS").toLongLong())
+        / 1e6;
+    return rss + ' ' + hwm + ' ' + QByteArray::number(cpu, 'f', 1) + ' '
+        + QByteArray::number(shown, 'f', 2) + '\n';
 }
 
 int RunProbe(int argc, char **argv, Probe probe)

@@ -109,6 +109,11 @@ private slots:
             QTest::keyClick(each, Qt::Key_Backspace);
         }
         QCOMPARE(box.fieldText(), ReadAsBefore(plain));
+        // Undone beyond the edits, it is the text set: marking the cuts was no step to undo.
+        for (QPlainTextEdit *each : {static_cast<QPlainTextEdit *>(&box), &plain})
+            for (int step = 0; step < 3; ++step)
+                QTest::keyClick(each, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.fieldText(), ReadAsBefore(plain));
     }
 
     // Into a line that is itself cut in blocks: the pasted breaks are the user's, the cut after

@@ -135,6 +135,7 @@ private slots:
         row("ctrl space takes it back", 30, "tab; Space; Ctrl+Space", "0 -1 -1");
         row("typed letters are one search", 30, "tab; type b; type hb", "2 2 -1");
         row("a letter again steps on", 30, "tab; type a; type a", "0 0 -1");
+        row("a letter finds the next item", 30, "tab; type h", "1 1 -1");
         row("click selects", 30, "click 1", "1 1 -1");
         row("ctrl click takes it back", 30, "click 1; ctrlclick 1", "1 -1 -1");
         row("double-click reports its item", 30, "dbl 1", "1 1 1");
@@ -194,7 +195,8 @@ private slots:
         QCOMPARE(ours->grab().toImage(), theirLook);
     }
 
-    // An empty list moves nowhere; a key the list has no use for goes on to its window.
+    // An empty list moves nowhere, a list of one item onto it; a key the list has no use for goes
+    // on to its window.
     void keysOnAnEmptyListDoNothing()
     {
         auto *box = new ListBox;
@@ -205,6 +207,9 @@ private slots:
         QCOMPARE(box->currentRow(), -1);
         QTest::keyClick(box, Qt::Key_F2);
         QCOMPARE(stage.window.keys, 1);
+        box->addItems({QStringLiteral("Only")});
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentRow(), 0);
     }
 
     void aScreenReaderSeesAListOfItems()

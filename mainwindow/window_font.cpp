@@ -25,13 +25,14 @@ namespace {
     // A list's items share its width with the frame, a vertical scroll bar and the item margins.
     constexpr int kListChrome = 24;
 
-    // Faces are looked up by name in the list of installed families. QFontDatabase::hasFamily
-    // would first run the font configuration's substitution rules on each name (a tenth of a
-    // millisecond apiece, at every start), and those rules only add alternatives after the name.
-    QString InstalledFace()
+    // The first of `faces` that is installed, else the platform's sans-serif. Faces are looked up
+    // by name in the list of installed families: QFontDatabase::hasFamily would first run the
+    // font configuration's substitution rules on each name (a tenth of a millisecond apiece, at
+    // every start), and those rules only add alternatives after the name.
+    QString FirstInstalled(const QStringList &faces)
     {
         const QStringList installed = QFontDatabase::families();
-        for (const auto &face : kPreferredFaces)
+        for (const auto &face : faces)
             if (installed.contains(face, Qt::CaseInsensitive))
                 return face;
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
@@ -71,7 +72,7 @@ bool CaptionFits(const QFont &font, const QString &text, int width, int height, 
 
 QFont ChooseWindowFont(const QWidget &window)
 {
-    QFont font(InstalledFace());
+    QFont font(FirstInstalled(kPreferredFaces));
     for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
         font.setPixelSize(size);
         if (EverythingFits(window, font))
@@ -82,11 +83,7 @@ QFont ChooseWindowFont(const QWidget &window)
 
 QFont MakerNameFont()
 {
-    const QString preferred = QStringLiteral("MS Sans Serif");
-    const auto face = QFontDatabase::families().contains(preferred, Qt::CaseInsensitive)
-        ? preferred
-        : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    QFont font(face, kMakerNamePointSize);
+    QFont font(FirstInstalled({QStringLiteral("MS Sans Serif")}), kMakerNamePointSize);
     font.setWeight(QFont::Normal);
     return font;
 }

@@ -34,23 +34,21 @@ namespace {
         const char *checks; // "what=seen" separated by "|"
     };
 
+    // The longest word the help text still wraps at word boundaries, and one character more.
+    const std::string kLongestWord(200, 'x');
+    const std::string kTooLongWord = kLongestWord + 'x';
+
     // Steps, separated by "; ": "search word" (typed into the search box, then Return), "enter
     // word" (the keypad's Enter), "button word" (a click on Search Help), "key Text1 Esc" (any key
     // sequence in a named control), "resize 900 700" (the outer size), "select 1 9" (a selection in
     // the help text). Checks: "Text1", "Text2", "selected" (in the search box), "caret", "status"
     // (shown or not, and its text), "focus", "window" and "main" (shown or closed), "wrap", "size"
     // (of the help text, against the outer size less the margins), "file" (as it was, or not).
-    const std::string kLongestWord(200, 'x'); // a word the box still wraps at word boundaries
-
     const Row kRows[] = {
         {"shows_crlf_lines", "abc\r\n def \r\n", "", "Text1=abc\n def \n|wrap=word|file=kept"},
         {"shows_the_code_page", "\x80 \xe9 \x9f", "", "Text1=\u20ac \u00e9 \u0178"},
         {"missing_file_created_empty", nullptr, "", "Text1=|file=created empty"},
-        {"long_word_wraps_anywhere",
-            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
-            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
-            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-            "", "wrap=anywhere"},
+        {"long_word_wraps_anywhere", kTooLongWord.c_str(), "", "wrap=anywhere"},
         {"word_of_200_wraps_at_words", kLongestWord.c_str(), "", "wrap=word"},
         {"search_return", "Binary: 1 binary", "search e; search BINARY",
             "Text1=<<binary>>: 1 <<binary>>|caret=7|status=|focus=Text2|Text2=BINARY|file=kept"},
@@ -148,8 +146,8 @@ class Form2Test : public QObject
         const auto *status = get<QLabel>(QStringLiteral("statusLabel"));
         if (what == u"caret")
             return QString::number(text1->textCursor().position());
-        if (what == u"status") // shown exactly when it has a text, never as markup, under the
-                               // search row
+        // Shown exactly when it has a text, never as markup, under the search row.
+        if (what == u"status")
             return status->isVisible() == !status->text().isEmpty()
                     && status->textFormat() == Qt::PlainText
                     && status->y() > get(QStringLiteral("Command1"))->geometry().bottom()

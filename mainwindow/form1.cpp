@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include <utility>
 
@@ -108,6 +109,7 @@ cascade::State Form1::cascadeState()
 
 void Form1::convert(const std::function<void(FieldSet &)> &step)
 {
+    syncEdits();
     bool large = false;
     for (const auto &text : fields.texts)
         large = large || text.size() > kLargeText;
@@ -127,17 +129,17 @@ void Form1::writeBack(FieldSet &&next)
     const bool suffixChanged = next[Field::Suffix] != fields[Field::Suffix];
     if (next.binaryByteCount != fields.binaryByteCount)
         Label3->setText(QString::number(next.binaryByteCount) + QStringLiteral("           "));
-    writing = true;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         if (next.texts[i] == fields.texts[i])
             continue;
+        // The write-back is no edit of the user's: nothing listens while the box changes.
+        const QSignalBlocker quiet(box(static_cast<Field>(i)));
         if (auto *multiLine = qobject_cast<FieldBox *>(box(static_cast<Field>(i))))
             multiLine->setFieldText(next.texts[i]);
         else
             static_cast<LineBox *>(box(static_cast<Field>(i)))
                 ->setFieldText(QString::fromStdU16String(next.texts[i]));
     }
-    writing = false;
     fields = std::move(next);
     if (work)
         work->show(fields);
@@ -147,14 +149,33 @@ void Form1::writeBack(FieldSet &&next)
 
 void Form1::boxEdited(Field field)
 {
-    if (writing)
+    // The document may still be inside its edit here: read nothing, touch nothing.
+    edited.set(static_cast<std::size_t>(field));
+    if (syncPosted)
         return;
-    fields[field] = TextOf(box(field));
+    syncPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            syncPosted = false;
+            syncEdits();
+        },
+        Qt::QueuedConnection);
+}
+
+void Form1::syncEdits()
+{
+    if (edited.none())
+        return;
+    const std::bitset<kFieldCount> read = std::exchange(edited, {});
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        if (read[i])
+            fields.texts[i] = TextOf(box(static_cast<Field>(i)));
     if (work)
         work->show(fields);
-    if (field == Field::Suffix)
+    if (read[static_cast<std::size_t>(Field::Suffix)])
         Text8_Change();
-    else if (field == Field::Prefix)
+    else if (read[static_cast<std::size_t>(Field::Prefix)])
         Command7->setEnabled(true); // an edited prefix can be saved as an edited suffix can
 }
 

@@ -1,9 +1,10 @@
 // The main window: every field, list and button of the converter and the handlers behind them.
 //
 // The texts of the nine text boxes are held once, as a field set, in step with the boxes: a
-// user's edit is read into it as it happens. A conversion handler runs the plain cascade on a
-// copy of the field set and then writes back, once, the boxes whose text changed; that is the
-// only place a box's text is written, and the work display is told of the new field set there.
+// user's edit is read into it once the edit is over (never from inside the document's own
+// signals), and before any handler reads the field set. A conversion handler runs the plain
+// cascade on a copy of the field set and then writes back, once and with the boxes' signals
+// blocked, the boxes whose text changed; the work display is told of the new field set there.
 #pragma once
 
 #include "conversion/bit_tables.h"
@@ -17,6 +18,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -69,6 +71,8 @@ public:
     void setShowWork(bool on);
     [[nodiscard]] WorkDisplay *workDisplay() const;
 
+    // The texts the boxes show, once the edits in hand are read.
+    [[nodiscard]] const FieldSet &fieldSet() const { return fields; }
     [[nodiscard]] QString dataFolder() const { return folder; }
     [[nodiscard]] QString helpTitle() const { return recordedHelpTitle; }
     [[nodiscard]] Form2 *helpWindow() const;
@@ -88,7 +92,11 @@ private:
     // The one sync point: runs `step` on a copy of the field set, then writes back what changed.
     void convert(const std::function<void(FieldSet &)> &step);
     void writeBack(FieldSet &&next);
+    // A box's text changed under the user's hands: it is read once the event is handled.
     void boxEdited(Field field);
+    // Reads the edited boxes into the field set and shows the result; every handler that reads
+    // the field set calls it first.
+    void syncEdits();
     [[nodiscard]] QWidget *box(Field field) const;
     [[nodiscard]] cascade::State cascadeState();
     [[nodiscard]] std::u16string selectedText(const ListBox *list) const;
@@ -105,8 +113,9 @@ private:
     std::u16string suffix;
     std::u16string namingValue;
     std::u16string entryMode;
-    FieldSet fields;      // what the boxes show
-    bool writing = false; // the boxes' change signals are write-backs, not edits
+    FieldSet fields;                 // what the boxes show, but for the edits below
+    std::bitset<kFieldCount> edited; // boxes edited since the field set last read them
+    bool syncPosted = false;         // a read of the edits waits for the event loop
 
     // Controls in tab order, each with its role.
     FieldBox *Text5 = nullptr;         // text line

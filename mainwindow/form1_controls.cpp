@@ -238,7 +238,10 @@ void Form1::connectEvents()
         {Text3, Notation::Binary, Field::Binary}, {Text5, Notation::TextLine, Field::TextLine}};
     for (const auto &[box, notation, field] : copyAs)
         connect(new CopyAsMenu(box, notation,
-                    [this, field = field]() -> const std::u16string & { return fields[field]; }),
+                    [this, field = field]() -> const std::u16string & {
+                        syncEdits();
+                        return fields[field];
+                    }),
             &CopyAsMenu::copied, this, [this](const QString &text, const QString &format) {
                 if (work)
                     work->clipboardWritten(text, format);

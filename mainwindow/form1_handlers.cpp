@@ -133,6 +133,7 @@ void Form1::List2_DblClick()
 
 void Form1::Command7_Click()
 {
+    syncEdits();
     Command7->setEnabled(false);
     const QString path = folder + QStringLiteral("/numo2.ini");
     QString reason;

@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 namespace numo {
 
@@ -61,15 +62,23 @@ WorkDisplay::WorkDisplay(
         field.boxDescription = field.box->accessibleDescription();
         field.box->viewport()->setMouseTracking(true);
         field.box->viewport()->installEventFilter(this);
-        connect(field.box, &QPlainTextEdit::cursorPositionChanged, this, &WorkDisplay::updateLinks);
+        connect(field.box, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+            linksDue = true;
+            schedule();
+        });
         // Scrolled, by the scroll bar or by the caret moving out of sight: other lines show.
         connect(
             field.box, &QPlainTextEdit::updateRequest, this, [this, &field](const QRect &, int dy) {
-                if (dy != 0)
-                    updateFormats(field);
+                if (dy != 0) {
+                    field.formatsDue = true;
+                    schedule();
+                }
             });
     }
-    connect(qApp, &QApplication::focusChanged, this, &WorkDisplay::updateLinks);
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        linksDue = true;
+        schedule();
+    });
     window.installEventFilter(this);
     clipboardBoxToolTip = clipboardBox->toolTip();
     clipboardBoxDescription = clipboardBox->accessibleDescription();
@@ -92,6 +101,39 @@ void WorkDisplay::clearAll()
     clipboardBox->setAccessibleDescription(clipboardBoxDescription);
 }
 
+namespace {
+
+    const auto kUpdate = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+} // namespace
+
+void WorkDisplay::schedule()
+{
+    if (updatePosted)
+        return;
+    updatePosted = true;
+    // After the window's own read of the edits, which may make this update unneeded.
+    QCoreApplication::postEvent(this, new QEvent(kUpdate), Qt::LowEventPriority);
+}
+
+bool WorkDisplay::event(QEvent *event)
+{
+    if (event->type() != kUpdate)
+        return QObject::event(event);
+    updatePosted = false;
+    update();
+    return true;
+}
+
+void WorkDisplay::update()
+{
+    if (std::exchange(linksDue, false))
+        updateLinks();
+    for (auto &field : fields)
+        if (std::exchange(field.formatsDue, false))
+            updateFormats(field);
+}
+
 void WorkDisplay::show(const FieldSet &texts)
 {
     bool any = false;
@@ -112,9 +154,10 @@ void WorkDisplay::show(const FieldSet &texts)
     for (auto &field : fields)
         field.linked.reset();
     hoveredByte.reset();
-    updateLinks();
     for (auto &field : fields)
-        updateFormats(field);
+        field.formatsDue = true;
+    linksDue = true;
+    update();
 }
 
 void WorkDisplay::readField(Field &field)
@@ -177,7 +220,7 @@ void WorkDisplay::updateLinks()
         }
         if (linked != field.linked) {
             field.linked = linked;
-            updateFormats(field);
+            field.formatsDue = true;
         }
     }
 }
@@ -213,8 +256,9 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
             formats.clear();
             for (auto &field : fields) {
                 field.shown.clear();
-                updateFormats(field);
+                field.formatsDue = true;
             }
+            schedule();
         }
         return false;
     }
@@ -229,7 +273,8 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
         if (hovered != field || hoveredByte != byte) {
             hovered = field;
             hoveredByte = byte;
-            updateLinks();
+            linksDue = true;
+            schedule();
         }
         break;
     }
@@ -237,7 +282,8 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
         if (hovered == field) {
             hovered = nullptr;
             hoveredByte.reset();
-            updateLinks();
+            linksDue = true;
+            schedule();
         }
         break;
     case QEvent::ToolTip: {
@@ -252,10 +298,11 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
             field->box->cursorRect(cursor).adjusted(-8, 0, 8, 0));
         return true;
     }
-    case QEvent::Resize:
+    case QEvent::Resize: // may come from inside an edit, as a scroll bar shows
     case QEvent::Show:
         field->shown.clear();
-        updateFormats(*field);
+        field->formatsDue = true;
+        schedule();
         break;
     default:
         break;

@@ -67,6 +67,7 @@ public:
     [[nodiscard]] std::optional<std::size_t> linkedByte(const QPlainTextEdit *box) const;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -97,11 +98,16 @@ private:
         QString boxDescription;
         std::optional<std::size_t> linked;
         std::vector<Run> shown;
+        bool formatsDue = false; // the formats wait for the next update
     };
 
     // Byte k of field a is byte k + offset of field b.
     using Offset = std::optional<std::ptrdiff_t>;
 
+    // What the box signals ask for is done in one update once the event in hand is handled:
+    // a signal may come from inside the document's edit, where no cursor may be made or moved.
+    void schedule();
+    void update();
     void readField(Field &field);
     void compareFields();
     void showStaleCaptions();
@@ -123,6 +129,8 @@ private:
     std::array<Field, 4> fields;
     std::array<std::array<Offset, 4>, 4> offsets;
     std::uint64_t changes = 0;
+    bool linksDue = false;
+    bool updatePosted = false;
     Field *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;

@@ -73,6 +73,28 @@ xdotool key --clearmodifiers ctrl+a ctrl+c
 wait_for 10 "the marked help text on the clipboard" clipboard_has "<<binary>> (such as sniffer captures)"
 clipboard_has "Binary" && { echo "an unmarked 'Binary' is left in the help text" >&2; exit 1; }
 
+step="random typing, pasting and editing in every field, then every conversion"
+# Bash's own generator, seeded, so a failure replays: NUMO_E2E_SEED=N.
+RANDOM=${NUMO_E2E_SEED:-26}
+echo "e2e: random input with seed ${NUMO_E2E_SEED:-26}"
+random_text() { # LENGTH: characters of every kind the fields meet
+    local alphabet='0123456789abcdefABCDEF .-:,x01éü€Ω漢' out="" i
+    for ((i = 0; i < $1; i++)); do out+=${alphabet:RANDOM % ${#alphabet}:1}; done
+    printf '%s' "$out"
+}
+xdotool windowfocus --sync "$window"
+for field in 5107 6187 7987 4027 2947; do # Text1, Text2, Text3, Text4, Text5
+    click_at 3487 "$field"
+    for _ in 1 2; do
+        { random_text $((RANDOM % 3000)); printf '\n'; random_text 40; } | xclip -selection clipboard
+        xdotool key --clearmodifiers ctrl+v
+        xdotool type --delay 20 "$(random_text 8)"
+        xdotool key --clearmodifiers Left Left BackSpace shift+Home Delete ctrl+z ctrl+shift+z End
+    done
+    click_at 7747 "$field" # the field's button
+done
+kill -0 "$pid" || { echo "numo ended during the random input" >&2; exit 1; }
+
 step="restart shows the saved values"
 quit_numo
 start_numo

@@ -62,6 +62,7 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 // (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
+    QCoreApplication::sendPostedEvents(); // what the user sees once the events are handled
     const QString name = what.section(u'.', 0, 0);
     const QString part = what.section(u'.', 1, 1);
     const int at = what.section(u'.', 2, 2).toInt();

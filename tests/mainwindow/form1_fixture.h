@@ -258,7 +258,8 @@ inline void Run(Window &w, const QString &script)
             QEvent leave(QEvent::Leave);
             QApplication::sendEvent(w.get<QPlainTextEdit>(name)->viewport(), &leave);
         } else if (verb == u"watch") {
-            QObject::connect(w.get<QPlainTextEdit>(name), &QPlainTextEdit::textChanged,
+            QObject::connect(w.get<QPlainTextEdit>(name)->document(),
+                &QTextDocument::contentsChanged,
                 [&w] { w.busySeen = w.busySeen || QApplication::overrideCursor(); });
         } else if (verb == u"fill") {
             const QString digits(rest.toInt(), u'1');
@@ -276,6 +277,7 @@ inline void Run(Window &w, const QString &script)
             QVERIFY2(verb == u"restart", qPrintable(step));
             w.form = std::make_unique<Form1>(w.folder);
         }
+        QCoreApplication::sendPostedEvents(); // as the event loop does between two user events
     }
 }
 

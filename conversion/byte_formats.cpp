@@ -1,6 +1,7 @@
 #include "conversion/byte_formats.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace numo {
 
@@ -26,98 +27,99 @@ namespace {
         return out;
     }
 
+    std::string ToDottedDecimal(std::span<const std::uint8_t> bytes)
+    {
+        std::string out;
+        out.reserve(bytes.size() * 4);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (i > 0)
+                out += '.';
+            out += std::to_string(bytes[i]);
+        }
+        return out;
+    }
+
+    std::string ToBase64(std::span<const std::uint8_t> bytes)
+    {
+        static constexpr char kAlphabet[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        std::string out;
+        out.reserve((bytes.size() + 2) / 3 * 4);
+        std::size_t i = 0;
+        for (; i + 3 <= bytes.size(); i += 3) {
+            const unsigned group =
+                (unsigned{bytes[i]} << 16) | (unsigned{bytes[i + 1]} << 8) | unsigned{bytes[i + 2]};
+            out += kAlphabet[(group >> 18) & 63];
+            out += kAlphabet[(group >> 12) & 63];
+            out += kAlphabet[(group >> 6) & 63];
+            out += kAlphabet[group & 63];
+        }
+        const std::size_t rest = bytes.size() - i;
+        if (rest > 0) {
+            const unsigned group =
+                (unsigned{bytes[i]} << 16) | (rest == 2 ? unsigned{bytes[i + 1]} << 8 : 0U);
+            out += kAlphabet[(group >> 18) & 63];
+            out += kAlphabet[(group >> 12) & 63];
+            out += rest == 2 ? kAlphabet[(group >> 6) & 63] : '=';
+            out += '=';
+        }
+        return out;
+    }
+
+    using Formatter = std::string (*)(std::span<const std::uint8_t>);
+
+    struct FormatEntry
+    {
+        ByteFormat format;
+        const char *name; // in the menu
+        Formatter write;
+    };
+
+    // Each format's name and writer, in menu order, with what it makes of 140 0 255 255.
+    constexpr FormatEntry kFormatTable[] = {
+        {ByteFormat::Hex, "Hex", // 8C00FFFF
+            [](std::span<const std::uint8_t> bytes) { return JoinHex(bytes, "", ""); }},
+        {ByteFormat::HexSpaces, "Hex with spaces", // 8C 00 FF FF
+            [](std::span<const std::uint8_t> bytes) { return JoinHex(bytes, "", " "); }},
+        {ByteFormat::HexColons, "Hex with colons", // 8C:00:FF:FF
+            [](std::span<const std::uint8_t> bytes) { return JoinHex(bytes, "", ":"); }},
+        {ByteFormat::ZeroXList, "0x list", // 0x8C, 0x00, 0xFF, 0xFF
+            [](std::span<const std::uint8_t> bytes) { return JoinHex(bytes, "0x", ", "); }},
+        {ByteFormat::CArray, "C array", // { 0x8C, 0x00, 0xFF, 0xFF }
+            [](std::span<const std::uint8_t> bytes) {
+                return bytes.empty() ? std::string("{ }")
+                                     : "{ " + JoinHex(bytes, "0x", ", ") + " }";
+            }},
+        {ByteFormat::EscapedString, "Escaped string", // \x8C\x00\xFF\xFF
+            [](std::span<const std::uint8_t> bytes) { return JoinHex(bytes, "\\x", ""); }},
+        {ByteFormat::DottedDecimal, "Decimal, dotted", ToDottedDecimal}, // 140.0.255.255
+        {ByteFormat::Base64, "Base64", ToBase64},                        // jAD//w==
+    };
+
+    constexpr bool InMenuOrder()
+    {
+        if (std::size(kFormatTable) != std::size(kByteFormats))
+            return false;
+        for (std::size_t i = 0; i < std::size(kFormatTable); ++i)
+            if (kFormatTable[i].format != kByteFormats[i]
+                || static_cast<std::size_t>(kFormatTable[i].format) != i)
+                return false;
+        return true;
+    }
+    static_assert(InMenuOrder(), "the table holds each format once, at its enum value");
+
+    const FormatEntry *Entry(ByteFormat format)
+    {
+        const auto at = static_cast<std::size_t>(format);
+        return at < std::size(kFormatTable) ? &kFormatTable[at] : nullptr;
+    }
+
 } // namespace
 
 const char *ByteFormatName(ByteFormat format)
 {
-    switch (format) {
-    case ByteFormat::Hex:
-        return "Hex";
-    case ByteFormat::HexSpaces:
-        return "Hex with spaces";
-    case ByteFormat::HexColons:
-        return "Hex with colons";
-    case ByteFormat::ZeroXList:
-        return "0x list";
-    case ByteFormat::CArray:
-        return "C array";
-    case ByteFormat::EscapedString:
-        return "Escaped string";
-    case ByteFormat::DottedDecimal:
-        return "Decimal, dotted";
-    case ByteFormat::Base64:
-        return "Base64";
-    }
-    return "";
-}
-
-std::string ToHex(std::span<const std::uint8_t> bytes)
-{
-    return JoinHex(bytes, "", "");
-}
-
-std::string ToHexWithSpaces(std::span<const std::uint8_t> bytes)
-{
-    return JoinHex(bytes, "", " ");
-}
-
-std::string ToHexWithColons(std::span<const std::uint8_t> bytes)
-{
-    return JoinHex(bytes, "", ":");
-}
-
-std::string ToZeroXList(std::span<const std::uint8_t> bytes)
-{
-    return JoinHex(bytes, "0x", ", ");
-}
-
-std::string ToCArray(std::span<const std::uint8_t> bytes)
-{
-    return bytes.empty() ? "{ }" : "{ " + ToZeroXList(bytes) + " }";
-}
-
-std::string ToEscapedString(std::span<const std::uint8_t> bytes)
-{
-    return JoinHex(bytes, "\\x", "");
-}
-
-std::string ToDottedDecimal(std::span<const std::uint8_t> bytes)
-{
-    std::string out;
-    out.reserve(bytes.size() * 4);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (i > 0)
-            out += '.';
-        out += std::to_string(bytes[i]);
-    }
-    return out;
-}
-
-std::string ToBase64(std::span<const std::uint8_t> bytes)
-{
-    static constexpr char kAlphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    std::size_t i = 0;
-    for (; i + 3 <= bytes.size(); i += 3) {
-        const unsigned group =
-            (unsigned{bytes[i]} << 16) | (unsigned{bytes[i + 1]} << 8) | unsigned{bytes[i + 2]};
-        out += kAlphabet[(group >> 18) & 63];
-        out += kAlphabet[(group >> 12) & 63];
-        out += kAlphabet[(group >> 6) & 63];
-        out += kAlphabet[group & 63];
-    }
-    const std::size_t rest = bytes.size() - i;
-    if (rest > 0) {
-        const unsigned group =
-            (unsigned{bytes[i]} << 16) | (rest == 2 ? unsigned{bytes[i + 1]} << 8 : 0U);
-        out += kAlphabet[(group >> 18) & 63];
-        out += kAlphabet[(group >> 12) & 63];
-        out += rest == 2 ? kAlphabet[(group >> 6) & 63] : '=';
-        out += '=';
-    }
-    return out;
+    const FormatEntry *entry = Entry(format);
+    return entry ? entry->name : "";
 }
 
 std::vector<std::uint8_t> BytesTouched(
@@ -142,25 +144,8 @@ std::vector<std::uint8_t> BytesTouched(
 
 std::string FormatBytes(ByteFormat format, std::span<const std::uint8_t> bytes)
 {
-    switch (format) {
-    case ByteFormat::Hex:
-        return ToHex(bytes);
-    case ByteFormat::HexSpaces:
-        return ToHexWithSpaces(bytes);
-    case ByteFormat::HexColons:
-        return ToHexWithColons(bytes);
-    case ByteFormat::ZeroXList:
-        return ToZeroXList(bytes);
-    case ByteFormat::CArray:
-        return ToCArray(bytes);
-    case ByteFormat::EscapedString:
-        return ToEscapedString(bytes);
-    case ByteFormat::DottedDecimal:
-        return ToDottedDecimal(bytes);
-    case ByteFormat::Base64:
-        return ToBase64(bytes);
-    }
-    return {};
+    const FormatEntry *entry = Entry(format);
+    return entry ? entry->write(bytes) : std::string();
 }
 
 } // namespace numo

@@ -1,7 +1,7 @@
 #include "mainwindow/settings_file.h"
 
 #include "conversion/code_page.h"
-#include "help/help_writer.h"
+#include "files/replace_file.h"
 
 #include <QFile>
 

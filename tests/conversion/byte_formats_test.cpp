@@ -79,7 +79,7 @@ namespace {
             Bytes bytes(length);
             std::iota(bytes.begin(), bytes.end(), std::uint8_t{1}); // no zero byte last
             const std::string raw(bytes.begin(), bytes.end());
-            const std::string ours = ToBase64(bytes);
+            const std::string ours = FormatBytes(ByteFormat::Base64, bytes);
             EXPECT_EQ(ours, Pipe("base64 -w 0", raw)) << length << " bytes";
             EXPECT_EQ(Pipe("base64 -d", ours), raw) << length << " bytes";
         }

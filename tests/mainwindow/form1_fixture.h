@@ -19,42 +19,10 @@
 #include <QTest>
 
 #include <algorithm>
-#include <csignal>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 namespace numo::testing {
-
-// A soft RLIMIT_FSIZE with SIGXFSZ ignored, so that a write past it fails with EFBIG instead of
-// ending the process; both restored when it goes.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit saved{};
-    void (*previous)(int) = nullptr;
-};
-
-// Set by the "syncfails" step: every fsync of the program fails, as on a file system that
-// reports a lost write only when the data is synced (the test defines fsync).
-inline bool syncFails = false;
 
 class Window;
 void Run(Window &w, const QString &script);
@@ -74,10 +42,8 @@ public:
     }
     ~Window()
     {
-        syncFails = false;
         if (locale)
             QLocale::setDefault(*locale);
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     Window(const Window &) = delete;
     Window &operator=(const Window &) = delete;
@@ -96,7 +62,6 @@ public:
 
     QTemporaryDir root;
     QString folder;
-    std::optional<FileSizeLimit> limit;
     std::optional<QLocale> locale; // the default before a "locale" step
     bool busySeen = false;         // the busy cursor, while a watched box was written
     std::unique_ptr<Form1> form;
@@ -153,19 +118,18 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
     return nullptr;
 }
 
-// Runs steps separated by "; ". Before the start, on the data folder ("ini", "txt" or "folder"):
-// "write ini bytes", "dir txt" (a folder in its place), "readonly folder", "gone" (the folder's
-// parent missing too), "limit 9" (a file-size limit), "syncfails" (every fsync fails), "locale
-// de_DE" (the default locale). In the window: "type Text1 1.2", "paste Text7 text" (control
-// characters too), "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return"
-// (Return, Enter, Space, or any key sequence such as Ctrl+Return or F1), "menu Text2" (its
-// context menu opened and closed), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy
-// as, from the Menu key or Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select
-// List1 2", "caret Text2 8" (Home, then that many Right), "back Text2 8" (End, then that many
-// Shift+Left), "watch Text4" (whether the busy cursor shows while the box is written), "hover
-// Text5 1" and "hoverlow Text5 1" (at its bottom edge), "leave Text5", "palette #fff #38c #000"
-// (base, highlight, text), "off" and "on" (the work display), "restart" (a new window on the same
-// folder), "expect what=seen" (a check, as in Seen, between steps).
+// Runs steps separated by "; ". Before the start, on the data folder: "write ini bytes" (or txt),
+// "dir ini" (a folder in its place), "gone" (the folder's parent missing too), "locale de_DE" (the
+// default locale). In the window: "type Text1 1.2", "paste Text7 text" (control characters too),
+// "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter, Space,
+// or any key sequence such as Ctrl+Return or F1), "menu Text2" (its context menu opened and
+// closed), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or
+// Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
+// (Home, then that many Right), "back Text2 8" (End, then that many Shift+Left), "watch Text4"
+// (whether the busy cursor shows while the box is written), "hover Text5 1" and "hoverlow Text5 1"
+// (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and
+// "on" (the work display), "restart" (a new window on the same folder), "expect what=seen" (a
+// check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -174,19 +138,13 @@ inline void Run(Window &w, const QString &script)
         const QString rest = step.section(u' ', 2);
         QWidget *control = w.form ? w.get(name) : nullptr;
         if (verb == u"write" || verb == u"dir") {
-            QDir().mkpath(name == u"folder" ? w.root.path() : w.folder);
+            QDir().mkpath(w.folder);
             QFile file(w.path(name));
             QVERIFY(verb == u"dir"
                     ? QDir().mkdir(w.path(name))
                     : file.open(QIODevice::WriteOnly) && file.write(rest.toLatin1()) >= 0);
-        } else if (verb == u"readonly") {
-            QVERIFY(QFile::setPermissions(w.path(name), QFile::ReadOwner | QFile::ExeOwner));
         } else if (verb == u"gone") {
             w.folder = w.root.path() + QStringLiteral("/gone/plim");
-        } else if (verb == u"limit") {
-            w.limit.emplace(name.toULong());
-        } else if (verb == u"syncfails") {
-            syncFails = true;
         } else if (verb == u"locale") {
             w.locale.emplace();
             QLocale::setDefault(QLocale(name));

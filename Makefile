@@ -14,7 +14,9 @@ configure: deps
 build: configure
 	cmake --build --preset dev -j $(JOBS)
 
-run: build
+# Running needs the program alone, not the tests, benchmarks and fuzz replays that build makes.
+run: configure
+	cmake --build --preset dev --target numo -j $(JOBS)
 	build/app/numo
 
 test: build

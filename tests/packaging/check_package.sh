@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Debian package that cpack wrote into the given folder: its files, its control
-# data, lintian, and that the packaged binary starts and shows its window.
+# data, lintian, and that the packaged binary starts and shows its window, of the class its
+# desktop entry names.
 set -euo pipefail
 deb=$(ls "$1"/numo_*.deb | head -n 1)
 work=$(mktemp -d)
@@ -38,8 +39,16 @@ grep -q -w __stack_chk_fail "$work/symbols" || fail "usr/bin/numo is built witho
 mkdir -p "$work/home"
 HOME="$work/home" XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
     "$1" & pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name "^Numo Number Converter" >/dev/null
+    timeout 20 xdotool search --sync --onlyvisible --name "^Numo Number Converter" >"$2/window"
     status=$?
+    [ $status -ne 0 ] || xprop -id "$(head -n 1 "$2/window")" WM_CLASS >"$2/wm_class"
     kill "$pid"
-    exit $status' _ "$work/root/usr/bin/numo" || fail "the packaged binary showed no window"
+    exit $status' _ "$work/root/usr/bin/numo" "$work" || fail "the packaged binary showed no window"
+
+# Task bars match the window to its desktop entry by the class part of WM_CLASS.
+wm_class=$(sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p' "$work/wm_class")
+entry=$work/root/usr/share/applications/example.plimpton_data.numo.desktop
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] && [ "$wm_class" = "$entry_class" ] ||
+    fail "the window's class \"$wm_class\" is not the desktop entry's StartupWMClass \"$entry_class\""
 echo "package ok: $(basename "$deb")"

@@ -7,13 +7,13 @@
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 #include "widgets/line_box.h"
-#include "widgets/list_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -196,9 +196,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             Text5_KeyUp(key->key(), key->modifiers());
     } else if ((watched == List1 || watched == List2) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const auto *list = static_cast<ListBox *>(watched);
+        const auto *list = static_cast<QListWidget *>(watched);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && list->selectedRow() >= 0) {
+            && !list->selectedItems().isEmpty()) {
             if (list == List1)
                 List1_DblClick();
             else

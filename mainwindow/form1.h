@@ -25,6 +25,7 @@
 
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMessageBox;
 class QPlainTextEdit;
 
@@ -32,7 +33,6 @@ namespace numo {
 
 class CaptionButton;
 class Form2;
-class ListBox;
 class WorkDisplay;
 
 class Form1 : public QWidget
@@ -99,8 +99,8 @@ private:
     void syncEdits();
     [[nodiscard]] QWidget *box(Field field) const;
     [[nodiscard]] cascade::State cascadeState();
-    [[nodiscard]] std::u16string selectedText(const ListBox *list) const;
-    static void selectItem(ListBox *list, const std::u16string &text);
+    [[nodiscard]] std::u16string selectedText(const QListWidget *list) const;
+    static void selectItem(QListWidget *list, const std::u16string &text);
     void setLabel7Caption(const std::u16string &caption);
     [[nodiscard]] bool readSettingsFile();
     void reportSaveFailure(const QString &path, const QString &reason);
@@ -145,8 +145,8 @@ private:
     QLabel *Label10 = nullptr;         // caption of Text6
     CaptionButton *Command7 = nullptr; // "Save Configuration"
     CaptionButton *Command8 = nullptr; // "Help"
-    ListBox *List1 = nullptr;          // value to use in the naming scheme
-    ListBox *List2 = nullptr;          // single key or string
+    QListWidget *List1 = nullptr;      // value to use in the naming scheme
+    QListWidget *List2 = nullptr;      // single key or string
     QLabel *Label11 = nullptr;         // caption of List1
     QLabel *Label12 = nullptr;         // caption of List2
     QLabel *Label13 = nullptr;         // description line over the maker labels

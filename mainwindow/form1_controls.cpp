@@ -7,7 +7,7 @@
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 #include "widgets/line_box.h"
-#include "widgets/list_box.h"
+#include "widgets/whole_item_list.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -129,8 +129,10 @@ void Form1::createControls()
         return item;
     };
     const auto list = [this](const char *name) {
-        auto *item = new ListBox(this);
+        auto *item = new WholeItemList(this);
         item->setObjectName(QString::fromLatin1(name));
+        item->setSelectionMode(QAbstractItemView::SingleSelection);
+        item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return item;
     };
 
@@ -224,8 +226,8 @@ void Form1::connectEvents()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(List1, &ListBox::itemDoubleClicked, this, &Form1::List1_DblClick);
-    connect(List2, &ListBox::itemDoubleClicked, this, &Form1::List2_DblClick);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Form1::List1_DblClick);
+    connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
     // Key presses and releases of Text5 and Enter in the lists.
     Text5->installEventFilter(this);
     List1->installEventFilter(this);

@@ -6,13 +6,13 @@
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/work_display.h"
-#include "widgets/list_box.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -176,15 +176,20 @@ Form2 *Form1::helpWindow() const
     return help.data();
 }
 
-std::u16string Form1::selectedText(const ListBox *list) const
+std::u16string Form1::selectedText(const QListWidget *list) const
 {
-    return list->selectedText().toStdU16String();
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? std::u16string() : selected.first()->text().toStdU16String();
 }
 
-void Form1::selectItem(ListBox *list, const std::u16string &text)
+void Form1::selectItem(QListWidget *list, const std::u16string &text)
 {
+    const auto matches =
+        list->findItems(QString::fromStdU16String(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
     // A value that is none of the items selects nothing.
-    list->selectText(QString::fromStdU16String(text));
+    list->setCurrentItem(matches.isEmpty() ? nullptr : matches.first());
+    if (matches.isEmpty())
+        list->clearSelection();
 }
 
 void Form1::setLabel7Caption(const std::u16string &caption)

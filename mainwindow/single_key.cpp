@@ -1,8 +1,8 @@
 // Single-key mode: with "Single Key" selected in List2 every key typed into the text line
 // starts a fresh conversion of that one character.
 #include "mainwindow/form1.h"
-#include "widgets/list_box.h"
 
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace numo {

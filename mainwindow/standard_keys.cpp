@@ -1,9 +1,8 @@
 #include "mainwindow/standard_keys.h"
 
-#include "widgets/list_box.h"
-
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QShortcut>
 
 namespace numo {
@@ -68,8 +67,9 @@ bool StandardKeys::eventFilter(QObject *watched, QEvent *event)
         if (watched->objectName() != QLatin1String(fieldName))
             continue;
         if (watched->objectName() == u"Text5") {
-            const auto *mode = window.findChild<ListBox *>(QStringLiteral("List2"));
-            if (mode->selectedText() != u"String")
+            const auto *mode = window.findChild<QListWidget *>(QStringLiteral("List2"));
+            const auto chosen = mode->selectedItems();
+            if (chosen.isEmpty() || chosen.first()->text() != u"String")
                 return false; // single key mode: the key goes on as before
         }
         window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName))->click();

@@ -5,10 +5,10 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
-#include "widgets/list_box.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace numo {

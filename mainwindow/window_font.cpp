@@ -1,11 +1,11 @@
 #include "mainwindow/window_font.h"
 
 #include "mainwindow/caption_button.h"
-#include "widgets/list_box.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QStringList>
 
 namespace numo {
@@ -53,9 +53,10 @@ namespace {
                 return false;
         }
         const QFontMetrics metrics(font);
-        for (const auto *list : window.findChildren<ListBox *>())
+        for (const auto *list : window.findChildren<QListWidget *>())
             for (int row = 0; row < list->count(); ++row)
-                if (metrics.horizontalAdvance(list->text(row)) > list->width() - kListChrome)
+                if (metrics.horizontalAdvance(list->item(row)->text())
+                    > list->width() - kListChrome)
                     return false;
         return true;
     }

@@ -1,7 +1,6 @@
 // The main window at work: large hexadecimal pastes through the whole cascade with every field
 // painted, one single-key conversion, and start-up time and memory beside other windows'.
 #include "mainwindow/form1.h"
-#include "widgets/list_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +9,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -78,8 +78,8 @@ void BM_HexPasteThroughCascade(benchmark::State &state)
 void BM_SingleKeyConversion(benchmark::State &state)
 {
     ShownWindow window;
-    window.get<ListBox>("List2")->setCurrentRow(0); // "Single Key"
-    window.get<ListBox>("List1")->setCurrentRow(0); // "ASCII Value"
+    window.get<QListWidget>("List2")->setCurrentRow(0); // "Single Key"
+    window.get<QListWidget>("List1")->setCurrentRow(0); // "ASCII Value"
     window.get<QPlainTextEdit>("Text5")->setFocus();
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_B, Qt::ShiftModifier, QStringLiteral("B"));

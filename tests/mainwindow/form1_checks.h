@@ -83,8 +83,8 @@ inline QString Seen(const Window &w, const QString &what)
     }
     if (what == u"rows") { // whether the lists show whole items only, whatever the font
         QStringList rows;
-        for (const auto *list : w.form->findChildren<ListBox *>())
-            rows << (list->viewport()->height() % list->rowHeight() ? "cut" : "whole");
+        for (const auto *list : w.form->findChildren<QListWidget *>())
+            rows << (list->viewport()->height() % list->sizeHintForRow(0) ? "cut" : "whole");
         return rows.join(u' ');
     }
     if (what == u"tooltip")
@@ -228,8 +228,8 @@ inline QString Seen(const Window &w, const QString &what)
         return label->text();
     if (auto *button = w.get<QPushButton>(name))
         return button->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
-    if (auto *list = w.get<ListBox>(name))
-        return list->selectedText();
+    if (auto *list = w.get<QListWidget>(name))
+        return list->selectedItems().isEmpty() ? QString() : list->selectedItems().first()->text();
     if (auto *box = w.get<QPlainTextEdit>(name))
         return box->toPlainText();
     return w.get<QLineEdit>(name)->text();

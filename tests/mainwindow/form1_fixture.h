@@ -4,7 +4,6 @@
 
 #include "help/form2.h"
 #include "mainwindow/form1.h"
-#include "widgets/list_box.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -12,9 +11,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -188,15 +187,15 @@ inline void Run(Window &w, const QString &script)
                     | (key.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
         } else if (verb == u"dbl") {
             // The events of a real double-click: QTest's double-click alone sends no press.
-            auto *list = w.get<ListBox>(name);
-            list->verticalScrollBar()->setValue(rest.toInt()); // the item scrolled into view
-            const QPoint centre = list->itemRect(rest.toInt()).center();
+            auto *list = w.get<QListWidget>(name);
+            list->scrollToItem(list->item(rest.toInt()));
+            const QPoint centre = list->visualItemRect(list->item(rest.toInt())).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, centre);
         } else if (verb == u"select") {
             control->setFocus();
-            w.get<ListBox>(name)->setCurrentRow(rest.toInt());
+            w.get<QListWidget>(name)->setCurrentRow(rest.toInt());
         } else if (verb == u"caret" || verb == u"back") {
             control->setFocus();
             QTest::keyClick(

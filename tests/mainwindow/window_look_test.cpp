@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QListWidget>
 
 using namespace numo;
 using namespace numo::testing;
@@ -92,7 +93,7 @@ private slots:
         for (const int room : {2000, 4}) {
             QWidget window;
             (new QLabel(QStringLiteral("Binary Value"), &window))->setGeometry(0, 0, 2000, 2000);
-            auto *list = new ListBox(&window);
+            auto *list = new QListWidget(&window);
             list->addItems({QStringLiteral("Binary Value")});
             list->setGeometry(0, 0, room, 2000);
             const QFont font = ChooseWindowFont(window);

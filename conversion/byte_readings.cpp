@@ -88,6 +88,15 @@ namespace {
         return FloatText<double, std::uint64_t, 52>(bits);
     }
 
+    std::string Dotted(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::DottedDecimal, bytes);
+    }
+    std::string Colons(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::HexColons, bytes);
+    }
+
     // RFC 5952: lower-case groups without leading zeros, the longest run of at least two zero
     // groups (the first of equal runs) as "::", and IPv4-mapped addresses with a dotted quad.
     std::string Ipv6Text(Bytes bytes)
@@ -97,7 +106,7 @@ namespace {
             groups[i] = static_cast<std::uint16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
         if (groups[0] == 0 && groups[1] == 0 && groups[2] == 0 && groups[3] == 0 && groups[4] == 0
             && groups[5] == 0xFFFF)
-            return "::ffff:" + ToDottedDecimal(bytes.subspan(12));
+            return "::ffff:" + FormatBytes(ByteFormat::DottedDecimal, bytes.subspan(12));
         std::size_t runStart = groups.size();
         std::size_t runLength = 1; // a run must beat this to be compressed
         for (std::size_t i = 0; i < groups.size();) {
@@ -247,8 +256,8 @@ std::vector<ByteReading> ReadBytes(std::span<const std::uint8_t> bytes)
     readings.reserve(kByteReadingCount);
     for (const NumberRow &row : kNumberRows)
         readings.push_back(NumberReading(row, bytes));
-    readings.push_back(AddressReading("IPv4 address", 4, bytes, ToDottedDecimal));
-    readings.push_back(AddressReading("MAC address", 6, bytes, ToHexWithColons));
+    readings.push_back(AddressReading("IPv4 address", 4, bytes, Dotted));
+    readings.push_back(AddressReading("MAC address", 6, bytes, Colons));
     readings.push_back(AddressReading("IPv6 address", 16, bytes, Ipv6Text));
     readings.push_back(TextReading(bytes));
     return readings;

@@ -86,7 +86,6 @@ namespace {
         {"hex_joined_pairs", Command4, 0, u"H=c0a80001",
             u"D=192 168 0 1|H=C0-A8-00-01|B=11000000-10101000-00000000-00000001|T=\u00C0\u00A8\0\x01"sv,
             0},
-        {"hex_lone_last_digit", Command4, 0, u"H=F", u"D=15|H=0F|B=00001111|T=\x0F", 0},
         {"hex_lone_digit_then_pair", Command4, 0, u"H=a fF",
             u"D=10 255|H=0A-FF|B=00001010-11111111|T=\n\u00FF", 0},
         {"hex_blanks_stripped_from_text_line", Command4, 0, u"H=20 41 20",

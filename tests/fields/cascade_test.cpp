@@ -79,7 +79,6 @@ namespace {
         {"dotted_at_bound_runs_alone", Command1, 5, u"D=1.2", u"H=01-02|B=00000001-00000010", 5},
         {"dotted_one_below_bound", Command1, 4, u"D=1.2",
             u"D=1 2|H=01-02|B=00000001-00000010|T=\x01\x02", 0},
-        {"dotted_above_255_no_binary_group", Command1, 5, u"D=256 7", u"H=00-07|B=-00000111", 5},
         {"dotted_negative_depth_ends_at_0", Command1, -3, u"D=65", u"H=41|B=01000001|T=A", 0},
         {"dotted_max_depth_runs_alone", Command1, 32767, u"D=9", u"H=09|B=00001001", 32767},
         // Hexadecimal: always reruns the dotted conversion, then the depth is 0.

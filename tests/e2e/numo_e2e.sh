@@ -79,18 +79,24 @@ step="random typing, pasting and editing in every field, then every conversion"
 # Bash's own generator, seeded, so a failure replays: NUMO_E2E_SEED=N.
 RANDOM=${NUMO_E2E_SEED:-26}
 echo "e2e: random input with seed ${NUMO_E2E_SEED:-26}"
-random_text() { # LENGTH: characters of every kind the fields meet
-    local alphabet='0123456789abcdefABCDEF .-:,x01éü€Ω漢' out="" i
-    for ((i = 0; i < $1; i++)); do out+=${alphabet:RANDOM % ${#alphabet}:1}; done
-    printf '%s' "$out"
+# Sets $text to LENGTH characters of every kind the fields meet. It runs in this shell: a
+# subshell would reseed the generator and the run would not replay.
+random_text() {
+    local alphabet='0123456789abcdefABCDEF .-:,x01éü€Ω漢' i
+    text=""
+    for ((i = 0; i < $1; i++)); do text+=${alphabet:RANDOM % ${#alphabet}:1}; done
 }
 xdotool windowfocus --sync "$window"
 for field in 5107 6187 7987 4027 2947; do # Text1, Text2, Text3, Text4, Text5
     click_at 3487 "$field"
     for _ in 1 2; do
-        { random_text $((RANDOM % 3000)); printf '\n'; random_text 40; } | xclip -selection clipboard
+        random_text $((RANDOM % 3000))
+        first=$text
+        random_text 40
+        printf '%s\n%s' "$first" "$text" | xclip -selection clipboard
         xdotool key --clearmodifiers ctrl+v
-        xdotool type --delay 20 "$(random_text 8)"
+        random_text 8
+        xdotool type --delay 20 -- "$text" # the text may start with "-"
         xdotool key --clearmodifiers Left Left BackSpace shift+Home Delete ctrl+z ctrl+shift+z End
     done
     click_at 7747 "$field" # the field's button

@@ -86,12 +86,19 @@ start_numo() {
     measure_window
 }
 
+# Waits (bounded) for the running numo to end and sets $status to its exit status.
+status=""
+wait_for_exit() {
+    wait_for 20 "numo to exit" bash -c "! kill -0 $pid 2>/dev/null"
+    status=0
+    wait "$pid" 2>/dev/null || status=$?
+    pid=""
+}
+
 # Ends numo as the session manager does at log-out; it saves nothing on exit anyway.
 quit_numo() {
     kill -TERM "$pid"
-    wait_for 10 "numo to exit" bash -c "! kill -0 $pid 2>/dev/null"
-    wait "$pid" 2>/dev/null || true
-    pid=""
+    wait_for_exit
 }
 
 # click_at LEFT TOP (twips, inside the main window)

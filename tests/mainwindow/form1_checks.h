@@ -17,7 +17,7 @@
 #include <QTextBlock>
 #include <QToolTip>
 
-#include <cmath>
+#include <cstdlib>
 
 namespace numo::testing {
 
@@ -148,6 +148,10 @@ inline QString Seen(const Window &w, const QString &what)
             ? QStringLiteral("the help text")
             : QString::fromLatin1(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
     }
+    // From here on a check names a control: "Text2", "Text2.t" or "cue.Text2.3".
+    const QString control = part.isEmpty() || part == u"t" || part == u"d" ? name : part;
+    if (!w.get(control))
+        return QStringLiteral("no such control: ") + control;
     if (name == u"copyas") { // entries enabled of all, the tool tip of one and the menu's own
         QMenu *copyAs = OpenCopyAs(w.get(part), false);
         const QList<QAction *> entries = copyAs->actions();
@@ -176,41 +180,25 @@ inline QString Seen(const Window &w, const QString &what)
         const bool dim = caption->foregroundRole() == QPalette::PlaceholderText;
         return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
     }
-    // "stripes.Text2": "apart" when every stripe is a tint from the field's colour toward the
-    // highlight or the text colour that stands apart from the field (WCAG contrast 1.15:1 at
-    // least); otherwise the colours that are not.
+    // "stripes.Text2": "apart" when every stripe is a tint of the field's colour in the palette
+    // now: not that colour, and nearer to it than to the text's; otherwise the colours that are
+    // not.
     if (name == u"stripes") {
-        const auto luminance = [](const QColor &c) {
-            const auto channel = [](qreal v) {
-                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-            };
-            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
-                + 0.0722 * channel(c.blueF());
-        };
         const auto *box = w.get<QPlainTextEdit>(part);
-        const qreal base = luminance(box->palette().color(QPalette::Base));
+        const QPalette palette = box->palette();
+        const auto apart = [](const QColor &a, const QColor &b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green())
+                + std::abs(a.blue() - b.blue());
+        };
         QStringList seen;
         for (const auto &selection : box->extraSelections()) {
-            const QColor colour = selection.format.background().color();
-            const qreal stripe = luminance(colour);
-            const auto towards = [&](QPalette::ColorRole role) { // on the way from the field's
-                const QColor a = box->palette().color(QPalette::Base);
-                const QColor b = box->palette().color(role);
-                const int span[] = {b.red() - a.red(), b.green() - a.green(), b.blue() - a.blue()};
-                const int went[] = {
-                    colour.red() - a.red(), colour.green() - a.green(), colour.blue() - a.blue()};
-                const auto widest = std::max_element(std::begin(span), std::end(span),
-                                        [](int x, int y) { return std::abs(x) < std::abs(y); })
-                    - std::begin(span);
-                const qreal share = span[widest] ? qreal(went[widest]) / span[widest] : 0;
-                for (std::size_t i = 0; i < 3; ++i) // the same share of the way in each channel
-                    if (std::abs(span[i] * share - went[i]) > 2)
-                        return false;
-                return share >= 0 && share <= 1;
-            };
-            if ((std::max(base, stripe) + 0.05) / (std::min(base, stripe) + 0.05) < 1.15
-                || !(towards(QPalette::Highlight) || towards(QPalette::Text)))
-                seen << selection.format.background().color().name();
+            const QColor stripe = selection.format.background().color();
+            if (selection.format.hasProperty(QTextFormat::BackgroundBrush)
+                && stripe != palette.color(QPalette::Highlight)
+                && (stripe == palette.color(QPalette::Base)
+                    || apart(stripe, palette.color(QPalette::Base))
+                        >= apart(stripe, palette.color(QPalette::Text))))
+                seen << stripe.name();
         }
         return box->extraSelections().isEmpty() ? QStringLiteral("none")
             : seen.isEmpty()                    ? QStringLiteral("apart")

@@ -2,6 +2,7 @@
 // user steps with real key and mouse events (the checks that read it back: form1_checks.h).
 #pragma once
 
+#include "../common/steps.h"
 #include "help/form2.h"
 #include "mainwindow/form1.h"
 
@@ -66,25 +67,6 @@ public:
     std::unique_ptr<Form1> form;
 };
 
-// Replaces a box's text the way a user does: select all, then type. Characters outside ASCII
-// arrive as a key event carrying the text, as an input method sends it.
-inline void TypeInto(QWidget *box, const QString &text)
-{
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Delete);
-    for (const QChar ch : text) {
-        if (ch.unicode() < 128) {
-            QTest::keyClick(box, static_cast<char>(ch.unicode()));
-        } else {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-            QCoreApplication::sendEvent(box, &press);
-            QCoreApplication::sendEvent(box, &release);
-        }
-    }
-}
-
 // A point inside the character at a document position.
 inline QPoint PointOf(const QPlainTextEdit *box, int position)
 {
@@ -119,24 +101,24 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 
 // Runs steps separated by "; ". Before the start, on the data folder: "write ini bytes" (or txt),
 // "dir ini" (a folder in its place), "gone" (the folder's parent missing too), "locale de_DE" (the
-// default locale). In the window: "type Text1 1.2", "paste Text7 text" (control characters too),
-// "fill Text4 9" (that many digits 1), "click Command1", "key List1 Return" (Return, Enter, Space,
-// or any key sequence such as Ctrl+Return or F1), "menu Text2" (its context menu opened and
-// closed), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or
-// Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8"
-// (Home, then that many Right), "back Text2 8" (End, then that many Shift+Left), "watch Text4"
-// (whether the busy cursor shows while the box is written), "hover Text5 1" and "hoverlow Text5 1"
-// (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and
-// "on" (the work display), "restart" (a new window on the same folder), "expect what=seen" (a
-// check, as in Seen, between steps).
+// default locale). In the window: "type", "paste", "click" and "key" (../common/steps.h),
+// "fill Text4 9" (that many digits 1), "menu Text2" (its context menu opened and closed), "copyas
+// Text2 3" and "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press
+// List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that
+// many Right), "back Text2 8" (End, then that many Shift+Left), "watch Text4" (whether the busy
+// cursor shows while the box is written), "hover Text5 1" and "hoverlow Text5 1" (at its bottom
+// edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and "on" (the work
+// display), "restart" (a new window on the same folder), "expect what=seen" (a check, as in Seen,
+// between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
         const QString rest = step.section(u' ', 2);
-        QWidget *control = w.form ? w.get(name) : nullptr;
-        if (verb == u"write" || verb == u"dir") {
+        QWidget *control = nullptr;
+        if (SharedStep(w.form.get(), step)) {
+        } else if (verb == u"write" || verb == u"dir") {
             QDir().mkpath(w.folder);
             QFile file(w.path(name));
             QVERIFY(verb == u"dir"
@@ -150,11 +132,18 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"expect") {
             const QString what = step.section(u' ', 1).section(u'=', 0, 0);
             QCOMPARE(what + u'=' + Seen(w, what), step.section(u' ', 1));
-        } else if (verb == u"type") {
-            TypeInto(control, rest);
-        } else if (verb == u"paste") {
-            w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(rest)
-                                   : w.get<QPlainTextEdit>(name)->setPlainText(rest);
+        } else if (verb == u"palette") { // base, highlight and text colours
+            QPalette palette = w.form->palette();
+            palette.setColor(QPalette::Base, QColor(name));
+            palette.setColor(QPalette::Highlight, QColor(rest.section(u' ', 0, 0)));
+            palette.setColor(QPalette::Text, QColor(rest.section(u' ', 1)));
+            w.form->setPalette(palette);
+        } else if (verb == u"off" || verb == u"on") {
+            w.form->setShowWork(verb == u"on");
+        } else if (verb == u"restart") {
+            w.form = std::make_unique<Form1>(w.folder);
+        } else if (!(control = Find(w.form.get(), step))) {
+            return;                   // failed, naming the step
         } else if (verb == u"menu") { // the context menu, opened from the keyboard and closed
             QWidget *focus = QApplication::focusWidget(); // offscreen gives it back to nobody
             QContextMenuEvent request(
@@ -174,17 +163,9 @@ inline void Run(Window &w, const QString &script)
             for (int i = 0; i < rest.toInt(); ++i)
                 QTest::keyClick(copyAs, Qt::Key_Down);
             QTest::keyClick(copyAs, Qt::Key_Return);
-        } else if (verb == u"click") {
-            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
         } else if (verb == u"press") { // without a release
             control->setFocus();
             QTest::keyPress(control, Qt::Key_Return);
-        } else if (verb == u"key") { // "Return", "Enter" (the keypad's), "Space", "Ctrl+Q", "F1"
-            const QKeyCombination key = QKeySequence::fromString(rest)[0];
-            control->setFocus();
-            QTest::keyClick(control, key.key(),
-                key.keyboardModifiers()
-                    | (key.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
         } else if (verb == u"dbl") {
             // The events of a real double-click: QTest's double-click alone sends no press.
             auto *list = w.get<QListWidget>(name);
@@ -222,18 +203,11 @@ inline void Run(Window &w, const QString &script)
             const QString digits(rest.toInt(), u'1');
             w.get<QLineEdit>(name) ? w.get<QLineEdit>(name)->setText(digits)
                                    : w.get<QPlainTextEdit>(name)->setPlainText(digits);
-        } else if (verb == u"palette") { // base, highlight and text colours
-            QPalette palette = w.form->palette();
-            palette.setColor(QPalette::Base, QColor(name));
-            palette.setColor(QPalette::Highlight, QColor(rest.section(u' ', 0, 0)));
-            palette.setColor(QPalette::Text, QColor(rest.section(u' ', 1)));
-            w.form->setPalette(palette);
-        } else if (verb == u"off" || verb == u"on") {
-            w.form->setShowWork(verb == u"on");
         } else {
-            QVERIFY2(verb == u"restart", qPrintable(step));
-            w.form = std::make_unique<Form1>(w.folder);
+            return FailStep("unknown verb", step);
         }
+        if (QTest::currentTestFailed())
+            return;
         QCoreApplication::sendPostedEvents(); // as the event loop does between two user events
     }
 }

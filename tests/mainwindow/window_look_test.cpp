@@ -1,6 +1,5 @@
-// What only the main window's look shows: a long clipboard tool tip by its ends, the buttons'
-// bevel under a wrapped caption, captions that fit their controls, and the window font chosen
-// as the largest size that fits.
+// What only the main window's look shows: a long clipboard tool tip by its ends, captions that
+// fit their controls, and the window font chosen as the largest size that fits.
 #include "form1_checks.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/window_font.h"
@@ -29,33 +28,6 @@ private slots:
                 .arg(QString(300, u'1'), QString(96, u'1')));
     }
 
-    // The style's bevel, and the caption wrapped once within it, not also on one clipped line.
-    void buttons_draw_the_styles_bevel_and_a_wrapped_caption()
-    {
-        Window window;
-        auto *button = window.get<CaptionButton>("Command1");
-        QPushButton plain(window.form.get());
-        plain.setGeometry(button->geometry().translated(0, 400));
-        plain.show();
-        const QImage drawn = button->grab().toImage();
-        const QImage bevel = plain.grab().toImage();
-        QCOMPARE(drawn.copy(0, 0, drawn.width(), 2), bevel.copy(0, 0, drawn.width(), 2));
-        QRect ink;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x)
-                if (drawn.pixel(x, y) != bevel.pixel(x, y))
-                    ink |= QRect(x, y, 1, 1);
-        const QRect wrapped =
-            QFontMetrics(button->font())
-                .boundingRect(button->captionRect(), CaptionButton::kCaptionFlags, button->text());
-        QVERIFY2(!ink.isEmpty() && wrapped.adjusted(-2, -2, 2, 2).contains(ink),
-            qPrintable(QStringLiteral("ink %1,%2 %3x%4")
-                           .arg(ink.x())
-                           .arg(ink.y())
-                           .arg(ink.width())
-                           .arg(ink.height())));
-    }
-
     void every_caption_fits_its_control()
     {
         Window window;
@@ -78,12 +50,6 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 17 + 8);
-        // The font is chosen by the same measure: a caption fits a room of its own size only.
-        const QString caption = window.get<QPushButton>("Command1")->text();
-        const QRect size =
-            QFontMetrics(window.form->font()).boundingRect({0, 0, 999, 99}, 0, caption);
-        QVERIFY(CaptionFits(window.form->font(), caption, size.width(), size.height(), false));
-        QVERIFY(!CaptionFits(window.form->font(), caption, size.width() - 1, size.height(), false));
     }
 
     // Rooms that hold any caption get the largest size, a caption or list item that fits no

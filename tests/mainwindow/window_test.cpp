@@ -135,8 +135,6 @@ const Row kRows[] = {
     {"save_nothing_chosen", nullptr, "type Text8 \u00e9; click Command7", "ini=a/\u00e9////"},
     {"saved_come_back", nullptr, "type Text7 q; dbl List1 2; click Command7; restart",
         "Text7=q|Label7=Binary Value|List1=Binary Value|Command7=disabled"},
-    {"save_failure_warns", nullptr, "dir ini; type Text8 .png; click Command7",
-        "Command7=enabled|warning=numo2.ini"},
     {"save_failure_warns_once", nullptr, "dir ini; type Text8 .png; click Command7; click Command7",
         "Command7=enabled|warning=numo2.ini"},
     {"save_stores_question_marks", nullptr, "type Text7 \u65e5\u672c\u20ac\u00e9; click Command7",

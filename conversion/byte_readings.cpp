@@ -15,6 +15,16 @@ namespace {
 
     using Bytes = std::span<const std::uint8_t>;
 
+    std::string ToDottedDecimal(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::DottedDecimal, bytes);
+    }
+
+    std::string ToHexWithColons(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::HexColons, bytes);
+    }
+
     template <typename Number> std::string Decimal(Number value)
     {
         char buffer[32]; // the longest shortest binary64, "-2.2250738585072014e-308", is 24

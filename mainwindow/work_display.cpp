@@ -127,6 +127,9 @@ bool WorkDisplay::event(QEvent *event)
 
 void WorkDisplay::update()
 {
+    if (std::exchange(captionsDue, false))
+        for (auto &field : fields)
+            paintCaption(field);
     if (std::exchange(linksDue, false))
         updateLinks();
     for (auto &field : fields)
@@ -254,6 +257,7 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
     if (watched == &window) {
         if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
             formats.clear();
+            captionsDue = true;
             for (auto &field : fields) {
                 field.shown.clear();
                 field.formatsDue = true;

@@ -112,6 +112,7 @@ private:
     void compareFields();
     void showStaleCaptions();
     void showCaption(Field &field, bool stale, const QString &toolTip);
+    void paintCaption(Field &field);
     void updateLinks();
     void updateFormats(Field &field);
     void clearAll();
@@ -130,6 +131,7 @@ private:
     std::array<std::array<Offset, 4>, 4> offsets;
     std::uint64_t changes = 0;
     bool linksDue = false;
+    bool captionsDue = false; // the palette changed: dimmed captions take its colours
     bool updatePosted = false;
     Field *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;

@@ -1,6 +1,7 @@
 // The work display's words: dimmed captions with the reason in their tool tips, a byte's
 // figures and marks under the pointer, and the text last put on the clipboard.
 #include "conversion/code_page.h"
+#include "mainwindow/mark_colours.h"
 #include "mainwindow/work_display.h"
 
 #include <QLabel>
@@ -92,6 +93,7 @@ void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
     // Dimmed and slanted: the cue reads without colour as well.
     field.stale = stale;
     field.caption->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
+    paintCaption(field);
     QFont font = field.caption->font();
     font.setItalic(stale);
     field.caption->setFont(font);
@@ -100,6 +102,15 @@ void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
     // The box takes the focus, so a screen reader hears the warning there as well.
     field.box->setAccessibleDescription(
         stale ? toolTip + QStringLiteral(" ") + field.boxDescription : field.boxDescription);
+}
+
+void WorkDisplay::paintCaption(Field &field)
+{
+    // Its own placeholder colour, from the window's palette as it is now; none when not dimmed.
+    QPalette palette;
+    if (field.stale)
+        palette.setColor(QPalette::PlaceholderText, MarkColoursFor(window.palette()).dimCaption);
+    field.caption->setPalette(palette);
 }
 
 void WorkDisplay::clipboardWritten(const QString &text, const QString &format)

@@ -23,6 +23,13 @@ struct Row
 #define kOld kIni "; write txt old\r\n"
 #define kSave "type Text7 new; click Command7"
 #define kBoth "numo2.ini numo2.txt"
+// Palettes: base, highlight, text, window, window text, highlighted text, link, placeholder.
+#define kLight "palette #fcfcfc #3daee9 #232629 #eff0f1 #232629 #fcfcfc #2980b9 #80232629"
+#define kDark "palette #1b1e20 #3daee9 #fcfcfc #2a2e32 #fcfcfc #fcfcfc #1d99f3 #24bdc3c7"
+#define kContrast "palette #000000 #1aebff #ffffff #000000 #ffffff #000000 #ffff00 #3ff23f"
+// Text1 waved, Text2 linked, Text3 struck out, Label1 dimmed, Label3 not.
+#define kMarks "type Text5 @; click Command3; type Text1 300; type Text3 01100001011; caret Text5 0"
+#define kInk "ink.Label1=dim|ink.Label3=full|faint.Text3=dim|tint.Text1=dim|tint.Text2=dim"
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",
@@ -261,6 +268,10 @@ const Row kRows[] = {
     {"stripes_highlight_near_base", nullptr,
         "palette #232629 #24272a #eff0f1; type Text2 8C-00-FF-FF; click Command4",
         "stripes.Text2=apart"},
+    // Every mark stands 3:1 from its background; dimmed ones less than the text does.
+    {"marks_light", nullptr, kLight "; " kMarks, kInk},
+    {"marks_dark_after_a_palette_change", nullptr, kMarks "; " kDark, kInk},
+    {"marks_high_contrast", nullptr, kContrast "; " kMarks, kInk},
     {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
         "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
     {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",

@@ -7,6 +7,7 @@
 #include "mainwindow/artwork.h"
 #include "mainwindow/work_display.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLabel>
@@ -235,6 +236,27 @@ inline QString Seen(const Window &w, const QString &what)
         while (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         return seen;
+    }
+    if (name == u"heard") { // the name and description of a Copy as entry, through QAccessible
+        QMenu *copyAs = OpenCopyAs(w.get(part), false);
+        const QAccessibleInterface *entry =
+            QAccessible::queryAccessibleInterface(copyAs)->child(at);
+        const QString heard = entry->text(QAccessible::Name) + QStringLiteral(": ")
+            + entry->text(QAccessible::Description);
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return heard;
+    }
+    if (what == u"roles") { // of the window and the help window, as a screen reader gets them
+        QStringList roles;
+        for (QWidget *window :
+            {static_cast<QWidget *>(w.form.get()), static_cast<QWidget *>(w.form->helpWindow())})
+            roles << (window
+                        && QAccessible::queryAccessibleInterface(window)->role()
+                            == QAccessible::Window
+                    ? "window"
+                    : "other");
+        return roles.join(u' ');
     }
     if (name == u"link") {
         const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));

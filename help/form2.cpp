@@ -4,6 +4,7 @@
 
 #include "conversion/code_page.h"
 #include "help/mark_occurrences.h"
+#include "widgets/accessible_roles.h"
 #include "widgets/field_box.h"
 
 #include <QAccessible>
@@ -123,6 +124,7 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     Q_UNUSED(accessibleResult);
 
     setObjectName(QStringLiteral("Form2"));
+    ExposeAsWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     // The title is the main window's; the name tells a screen reader which window this is.

@@ -70,6 +70,7 @@ void CopyAsMenu::addSubmenu(QMenu &menu)
         const QString name = QString::fromLatin1(ByteFormatName(format));
         QAction *entry = sub->addAction(name);
         entry->setToolTip(Example(format));
+        entry->setWhatsThis(entry->toolTip()); // a screen reader's description of the entry
         entry->setEnabled(!bytes->empty());
         connect(entry, &QAction::triggered, this, [this, format, name, bytes] {
             const QString copy = QString::fromStdString(FormatBytes(format, *bytes));

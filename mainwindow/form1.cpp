@@ -6,6 +6,7 @@
 #include "mainwindow/standard_keys.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
+#include "widgets/accessible_roles.h"
 #include "widgets/line_box.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
       logo((RegisterArtwork(), ReadPngPixmap(QStringLiteral(":/numo/logo.png"))))
 {
     setObjectName(QStringLiteral("Form1"));
+    ExposeAsWindow(this);
     // A window without an icon of its own shows the application's; the program sets that one
     // before its window, so the pictures are read once.
     if (QApplication::windowIcon().isNull())
@@ -56,7 +58,6 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
         fields.texts[i] = TextOf(box(static_cast<Field>(i))); // the design texts
     connectEvents();
     new StandardKeys(*this);
-    text4Description = Text4->accessibleDescription();
     setFont(ChooseWindowFont(*this));
     Form_Load();
     Text5->setFocus();

@@ -160,7 +160,6 @@ private:
     QPointer<Form2> help;
     QPointer<QMessageBox> lastSaveWarning;
     QPointer<WorkDisplay> work;
-    QString text4Description; // Text4's accessible description while its number is readable
 };
 
 } // namespace numo

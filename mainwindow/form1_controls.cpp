@@ -3,6 +3,7 @@
 #include "help/maker.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/copy_as_menu.h"
+#include "mainwindow/description_parts.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
@@ -186,7 +187,7 @@ void Form1::createControls()
             Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height));
         if (place.toolTip) {
             control->setToolTip(QString::fromLatin1(place.toolTip));
-            control->setAccessibleDescription(control->toolTip());
+            SetDescriptionPart(control, DescriptionPart::Help, control->toolTip());
         }
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previous)

@@ -2,6 +2,7 @@
 // plain cascade through the one sync point; Save Configuration writes the settings file.
 #include "help/form2.h"
 #include "mainwindow/caption_button.h"
+#include "mainwindow/description_parts.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/save_report.h"
 #include "mainwindow/settings_file.h"
@@ -58,7 +59,7 @@ void Form1::Command2_Click()
     convert(
         [&](FieldSet &next) { converted = cascade::Command2(next, cascadeState(), ReadNumber); });
     if (converted)
-        Text4->setAccessibleDescription(text4Description);
+        SetDescriptionPart(Text4, DescriptionPart::Note, {});
     else
         reportNotANumber(QString::fromStdU16String(fields[Field::LargeDecimal]));
 }
@@ -107,7 +108,7 @@ void Form1::reportNotANumber(const QString &text)
     constexpr qsizetype kShown = 40;
     const QString message =
         tr("Not a number: %1").arg(text.size() > kShown ? text.left(kShown) + u'\u2026' : text);
-    Text4->setAccessibleDescription(message);
+    SetDescriptionPart(Text4, DescriptionPart::Note, message);
     QToolTip::showText(Text4->mapToGlobal(QPoint(0, Text4->height())), message, Text4);
 }
 

@@ -1,5 +1,7 @@
 #include "mainwindow/standard_keys.h"
 
+#include "mainwindow/description_parts.h"
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -30,15 +32,6 @@ namespace {
             && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
     }
 
-    // Appends a key's hint to a control's accessible description. The tool tips are part of the
-    // window's design and stay exactly as they are.
-    void Describe(QWidget *control, const QString &hint)
-    {
-        const QString now = control->accessibleDescription();
-        control->setAccessibleDescription(
-            now.isEmpty() ? hint : now + QStringLiteral(" (") + hint + u')');
-    }
-
 } // namespace
 
 StandardKeys::StandardKeys(QWidget &mainWindow) : QObject(&mainWindow), window(mainWindow)
@@ -48,14 +41,17 @@ StandardKeys::StandardKeys(QWidget &mainWindow) : QObject(&mainWindow), window(m
         &QAbstractButton::click);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &window), &QShortcut::activated,
         &window, &QWidget::close);
-    Describe(help, QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText));
+    SetDescriptionPart(help, DescriptionPart::Key,
+        QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText));
 
     for (const auto &[fieldName, buttonName, where] : kFieldButtons) {
         auto *field = window.findChild<QWidget *>(QString::fromLatin1(fieldName));
         auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName));
         field->installEventFilter(this);
-        Describe(field, tr("Ctrl+Enter: %1").arg(button->text().simplified()));
-        Describe(button, tr("Ctrl+Enter in %1").arg(QLatin1String(where)));
+        SetDescriptionPart(
+            field, DescriptionPart::Key, tr("Ctrl+Enter: %1").arg(button->text().simplified()));
+        SetDescriptionPart(
+            button, DescriptionPart::Key, tr("Ctrl+Enter in %1").arg(QLatin1String(where)));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "mainwindow/work_display.h"
 
+#include "mainwindow/description_parts.h"
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -59,7 +61,6 @@ WorkDisplay::WorkDisplay(
         field.name = NameOf(field.notation);
         field.captionToolTip = field.caption->toolTip();
         field.captionDescription = field.caption->accessibleDescription();
-        field.boxDescription = field.box->accessibleDescription();
         field.box->viewport()->setMouseTracking(true);
         field.box->viewport()->installEventFilter(this);
         connect(field.box, &QPlainTextEdit::cursorPositionChanged, this, [this] {
@@ -81,7 +82,6 @@ WorkDisplay::WorkDisplay(
     });
     window.installEventFilter(this);
     clipboardBoxToolTip = clipboardBox->toolTip();
-    clipboardBoxDescription = clipboardBox->accessibleDescription();
 }
 
 WorkDisplay::~WorkDisplay()
@@ -96,9 +96,10 @@ void WorkDisplay::clearAll()
         field.box->setExtraSelections({});
         if (field.stale)
             showCaption(field, false, field.captionToolTip);
+        SetDescriptionPart(field.box, DescriptionPart::Mark, {});
     }
     clipboardBox->setToolTip(clipboardBoxToolTip);
-    clipboardBox->setAccessibleDescription(clipboardBoxDescription);
+    SetDescriptionPart(clipboardBox, DescriptionPart::Note, {});
 }
 
 namespace {
@@ -127,8 +128,13 @@ bool WorkDisplay::event(QEvent *event)
 
 void WorkDisplay::update()
 {
-    if (std::exchange(linksDue, false))
+    if (std::exchange(captionsDue, false))
+        for (auto &field : fields)
+            paintCaption(field);
+    if (std::exchange(linksDue, false)) {
         updateLinks();
+        describeCaret();
+    }
     for (auto &field : fields)
         if (std::exchange(field.formatsDue, false))
             updateFormats(field);
@@ -254,6 +260,7 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
     if (watched == &window) {
         if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
             formats.clear();
+            captionsDue = true;
             for (auto &field : fields) {
                 field.shown.clear();
                 field.formatsDue = true;

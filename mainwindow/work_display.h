@@ -95,7 +95,6 @@ private:
         bool stale = false;
         QString captionToolTip;
         QString captionDescription;
-        QString boxDescription;
         std::optional<std::size_t> linked;
         std::vector<Run> shown;
         bool formatsDue = false; // the formats wait for the next update
@@ -112,7 +111,9 @@ private:
     void compareFields();
     void showStaleCaptions();
     void showCaption(Field &field, bool stale, const QString &toolTip);
+    void paintCaption(Field &field);
     void updateLinks();
+    void describeCaret(); // the mark under the focused box's caret, for a screen reader
     void updateFormats(Field &field);
     void clearAll();
     [[nodiscard]] QTextCharFormat formatFor(std::uint8_t cues);
@@ -121,6 +122,7 @@ private:
         const Field &field, int position, bool caret) const;
     [[nodiscard]] std::optional<int> characterAt(const Field &field, const QPoint &point) const;
     [[nodiscard]] QString byteToolTip(const Field &field, int position) const;
+    [[nodiscard]] QString markNote(const Field &field, std::size_t at) const;
     [[nodiscard]] std::size_t documentToModel(const Field &field, int position) const;
     [[nodiscard]] int modelToDocument(const Field &field, std::size_t position) const;
 
@@ -130,12 +132,12 @@ private:
     std::array<std::array<Offset, 4>, 4> offsets;
     std::uint64_t changes = 0;
     bool linksDue = false;
+    bool captionsDue = false; // the palette changed: dimmed captions take its colours
     bool updatePosted = false;
     Field *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;
     QString clipboardBoxToolTip;
-    QString clipboardBoxDescription;
 };
 
 } // namespace numo

@@ -1,5 +1,6 @@
 // The work display's formats: every second byte shaded, the linked byte highlighted, marks
 // underlined or struck out, and the mapping between the text and the document's positions.
+#include "mainwindow/mark_colours.h"
 #include "mainwindow/work_display.h"
 #include "widgets/field_box.h"
 
@@ -7,7 +8,6 @@
 #include <QTextBlock>
 
 #include <algorithm>
-#include <cmath>
 
 namespace numo {
 
@@ -35,46 +35,6 @@ namespace {
             break;
         }
         return kWave;
-    }
-
-    QColor Blend(const QColor &a, const QColor &b, qreal share)
-    {
-        return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * share),
-            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * share),
-            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * share));
-    }
-
-    // WCAG's relative luminance and contrast ratio.
-    qreal Luminance(const QColor &color)
-    {
-        const auto channel = [](qreal c) {
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
-            + 0.0722 * channel(color.blueF());
-    }
-
-    qreal Contrast(const QColor &a, const QColor &b)
-    {
-        const qreal la = Luminance(a);
-        const qreal lb = Luminance(b);
-        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-    }
-
-    // The background of every second byte: the field's base tinted towards the highlight just
-    // enough to stand apart from the base (1.2:1) in light and dark palettes alike; towards the
-    // text colour where the highlight is too close to the base to get there.
-    QColor StripeColor(const QPalette &palette)
-    {
-        const QColor base = palette.color(QPalette::Base);
-        for (const QPalette::ColorRole towards : {QPalette::Highlight, QPalette::Text}) {
-            for (qreal share = 0.14; share <= 0.6; share += 0.02) {
-                const QColor stripe = Blend(base, palette.color(towards), share);
-                if (Contrast(stripe, base) >= 1.2)
-                    return stripe;
-            }
-        }
-        return Blend(base, palette.color(QPalette::Text), 0.3);
     }
 
 } // namespace
@@ -147,26 +107,25 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
 {
     if (const auto known = formats.constFind(cues); known != formats.constEnd())
         return *known;
-    const QPalette palette = window.palette();
+    const MarkColours colours = MarkColoursFor(window.palette());
     QTextCharFormat format;
     const bool linked = cues & kLinked;
     if (linked) {
-        format.setBackground(palette.highlight());
-        format.setForeground(palette.highlightedText());
+        format.setBackground(colours.linked);
+        format.setForeground(colours.linkedText);
         format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     } else if (cues & kAlternate) {
-        format.setBackground(StripeColor(palette));
+        format.setBackground(colours.stripe);
     }
     if ((cues & (kSkipped | kIgnored)) && !linked)
-        format.setForeground(palette.color(QPalette::PlaceholderText));
+        format.setForeground(colours.faded);
     if (cues & kSkipped)
         format.setUnderlineStyle(QTextCharFormat::DotLine);
     if (cues & kIgnored)
         format.setFontStrikeOut(true);
     if (cues & kWave) {
         format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        format.setUnderlineColor(
-            palette.color(linked ? QPalette::HighlightedText : QPalette::Link));
+        format.setUnderlineColor(linked ? colours.linkedText : colours.wave);
     }
     formats.insert(cues, format);
     return format;

@@ -1,6 +1,8 @@
 // The work display's words: dimmed captions with the reason in their tool tips, a byte's
 // figures and marks under the pointer, and the text last put on the clipboard.
 #include "conversion/code_page.h"
+#include "mainwindow/description_parts.h"
+#include "mainwindow/mark_colours.h"
 #include "mainwindow/work_display.h"
 
 #include <QLabel>
@@ -92,14 +94,23 @@ void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
     // Dimmed and slanted: the cue reads without colour as well.
     field.stale = stale;
     field.caption->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
+    paintCaption(field);
     QFont font = field.caption->font();
     font.setItalic(stale);
     field.caption->setFont(font);
     field.caption->setToolTip(toolTip);
     field.caption->setAccessibleDescription(stale ? toolTip : field.captionDescription);
     // The box takes the focus, so a screen reader hears the warning there as well.
-    field.box->setAccessibleDescription(
-        stale ? toolTip + QStringLiteral(" ") + field.boxDescription : field.boxDescription);
+    SetDescriptionPart(field.box, DescriptionPart::Note, stale ? toolTip : QString());
+}
+
+void WorkDisplay::paintCaption(Field &field)
+{
+    // Its own placeholder colour, from the window's palette as it is now; none when not dimmed.
+    QPalette palette;
+    if (field.stale)
+        palette.setColor(QPalette::PlaceholderText, MarkColoursFor(window.palette()).dimCaption);
+    field.caption->setPalette(palette);
 }
 
 void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
@@ -136,7 +147,51 @@ void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
     clipboardBox->setToolTip(QStringLiteral("<p style='white-space:pre'>%1<br>%2</p>")
                                  .arg(heading.toHtmlEscaped(), marked));
     // Plain text for a screen reader; without it, it would read the tool tip's markup.
-    clipboardBox->setAccessibleDescription(heading + u'\n' + plain);
+    SetDescriptionPart(clipboardBox, DescriptionPart::Note, heading + u'\n' + plain);
+}
+
+QString WorkDisplay::markNote(const Field &field, std::size_t at) const
+{
+    const auto &marks = field.structure.marks;
+    const auto mark = std::partition_point(
+        marks.begin(), marks.end(), [at](const Mark &m) { return m.span.end <= at; });
+    if (mark == marks.end() || mark->span.begin > at)
+        return {};
+    const auto written =
+        QStringView(field.text.substr(mark->span.begin, mark->span.end - mark->span.begin))
+            .toString();
+    switch (mark->kind) {
+    case MarkKind::LoneDigit:
+        return tr("The lone digit %1 is read as 0%1.").arg(written);
+    case MarkKind::SkippedSeparator:
+        return tr("Skipped: not a hexadecimal digit.");
+    case MarkKind::NotABit:
+        return tr("Characters other than 0 and 1 count as 0.");
+    case MarkKind::IgnoredRemainder:
+        return tr("Ignored: fewer than eight characters remain.");
+    case MarkKind::AboveByte:
+        return tr("%1 is above 255: it counts modulo 256 and has no binary group.").arg(written);
+    case MarkKind::NotInCodePage:
+        break;
+    }
+    return tr("windows-1252 has no code for %1: it converts to ? = %2")
+        .arg(written.size() == 1 ? Visible(written.front().unicode()) : written,
+            ByteFigures(kUnmappableCode));
+}
+
+void WorkDisplay::describeCaret()
+{
+    for (auto &field : fields) {
+        QString note;
+        if (field.box->window()->focusWidget() == field.box) {
+            // The character after the caret, or the one before it at the end of a mark.
+            const int caret = field.box->textCursor().position();
+            note = markNote(field, documentToModel(field, caret));
+            if (note.isEmpty() && caret > 0)
+                note = markNote(field, documentToModel(field, caret - 1));
+        }
+        SetDescriptionPart(field.box, DescriptionPart::Mark, note);
+    }
 }
 
 QString WorkDisplay::byteToolTip(const Field &field, int position) const
@@ -157,35 +212,7 @@ QString WorkDisplay::byteToolTip(const Field &field, int position) const
                 .arg(shown, ByteFigures(kUnmappableCode));
         return QStringLiteral("windows-1252: %1 = %2").arg(shown, ByteFigures(CharToCode(ch)));
     }
-    QString note;
-    const auto &marks = field.structure.marks;
-    const auto mark = std::partition_point(
-        marks.begin(), marks.end(), [at](const Mark &m) { return m.span.end <= at; });
-    if (mark != marks.end() && mark->span.begin <= at) {
-        const auto written =
-            QStringView(field.text.substr(mark->span.begin, mark->span.end - mark->span.begin))
-                .toString();
-        switch (mark->kind) {
-        case MarkKind::LoneDigit:
-            note = tr("The lone digit %1 is read as 0%1.").arg(written);
-            break;
-        case MarkKind::SkippedSeparator:
-            note = tr("Skipped: not a hexadecimal digit.");
-            break;
-        case MarkKind::NotABit:
-            note = tr("Characters other than 0 and 1 count as 0.");
-            break;
-        case MarkKind::IgnoredRemainder:
-            note = tr("Ignored: fewer than eight characters remain.");
-            break;
-        case MarkKind::AboveByte:
-            note =
-                tr("%1 is above 255: it counts modulo 256 and has no binary group.").arg(written);
-            break;
-        case MarkKind::NotInCodePage:
-            break;
-        }
-    }
+    const QString note = markNote(field, at);
     const auto byte = byteAtDocument(field, position, false);
     if (!byte)
         return note;

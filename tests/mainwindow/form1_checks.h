@@ -7,6 +7,7 @@
 #include "mainwindow/artwork.h"
 #include "mainwindow/work_display.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLabel>
@@ -21,6 +22,79 @@
 
 namespace numo::testing {
 
+// WCAG's contrast ratio of two colours.
+inline qreal Contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](qreal v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+            + 0.0722 * channel(c.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How far what a widget shows stands from its most common colour, its background: "ink" its
+// strongest pixel; "faint" the weakest of its shapes (pixels apart from the background that
+// touch), each by its strongest pixel; "tint" its strongest among the most coloured pixels (an
+// underline or a fill in a link or highlight colour beside neutral text). The ratio when below
+// 3:1, else "dim" when below 0.8 of the palette's `textContrast`, else "full".
+inline QString Ink(QWidget *widget, const QString &how, qreal textContrast)
+{
+    const QImage image = widget->grab().toImage();
+    QHash<QRgb, int> counts;
+    int colourful = 0; // the greatest chroma shown
+    const auto chroma = [](QRgb p) {
+        return std::max({qRed(p), qGreen(p), qBlue(p)}) - std::min({qRed(p), qGreen(p), qBlue(p)});
+    };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            ++counts[image.pixel(x, y)];
+            colourful = std::max(colourful, chroma(image.pixel(x, y)));
+        }
+    const QColor background(std::max_element(
+        counts.keyValueBegin(), counts.keyValueEnd(), [](const auto &a, const auto &b) {
+            return a.second < b.second;
+        })->first);
+    const auto contrast = [&](int x, int y) { return Contrast(image.pixel(x, y), background); };
+    qreal ratio = how == u"faint" ? 21 : 1;
+    QImage seen(image.size(), QImage::Format_Mono);
+    seen.fill(0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (how != u"faint") {
+                if (how == u"ink" || chroma(image.pixel(x, y)) * 10 >= colourful * 9)
+                    ratio = std::max(ratio, contrast(x, y));
+                continue;
+            }
+            if (seen.pixelIndex(x, y) || contrast(x, y) < 1.05)
+                continue;
+            qreal peak = 1; // of the shape this pixel is in
+            QList<QPoint> todo{{x, y}};
+            seen.setPixel(x, y, 1);
+            while (!todo.isEmpty()) {
+                const QPoint p = todo.takeLast();
+                peak = std::max(peak, contrast(p.x(), p.y()));
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QPoint n = p + QPoint(dx, dy);
+                        if (image.rect().contains(n) && !seen.pixelIndex(n)
+                            && contrast(n.x(), n.y()) >= 1.05) {
+                            seen.setPixel(n, 1);
+                            todo << n;
+                        }
+                    }
+            }
+            ratio = std::min(ratio, peak);
+        }
+    if (ratio < 3)
+        return QString::number(ratio, 'f', 2);
+    return QString::fromLatin1(ratio < 0.8 * textContrast ? "dim" : "full");
+}
+
 // The cues the work display gives the character at a document position, as "alt" (every
 // second byte), "linked", "wave", "dotted", "struck" joined by "+", or "plain".
 inline QString CuesAt(const QPlainTextEdit *box, int position)
@@ -31,8 +105,8 @@ inline QString CuesAt(const QPlainTextEdit *box, int position)
             && position < selection.cursor.selectionEnd())
             format.merge(selection.format);
     QStringList cues;
-    if (format.background().color() == box->palette().color(QPalette::Highlight)
-        && format.foreground().color() == box->palette().color(QPalette::HighlightedText))
+    if (format.hasProperty(QTextFormat::BackgroundBrush)
+        && format.hasProperty(QTextFormat::ForegroundBrush))
         cues << QStringLiteral("linked");
     else if (format.hasProperty(QTextFormat::BackgroundBrush))
         cues << QStringLiteral("alt");
@@ -56,6 +130,7 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 
 // What a check names: a box's text, a caption, a list's selection, a button's state; with
 // ".t" a tool tip, ".d" an accessible description; "link.Text2" the byte linked there,
+// "ink.Label1", "faint.Text3" and "tint.Text2" how far marks stand out (Ink),
 // "dir.Text5" the direction of its text, "dim.Label1" whether a caption is dimmed, "cue.Text2.3"
 // and "tip.Text2.3" the cues and tool tip at a position; the focus, the clipboard, the busy
 // cursor, the title and size, whether the window and the help window show, the settings file
@@ -166,6 +241,27 @@ inline QString Seen(const Window &w, const QString &what)
             popup->close();
         return seen;
     }
+    if (name == u"heard") { // the name and description of a Copy as entry, through QAccessible
+        QMenu *copyAs = OpenCopyAs(w.get(part), false);
+        const QAccessibleInterface *entry =
+            QAccessible::queryAccessibleInterface(copyAs)->child(at);
+        const QString heard = entry->text(QAccessible::Name) + QStringLiteral(": ")
+            + entry->text(QAccessible::Description);
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return heard;
+    }
+    if (what == u"roles") { // of the window and the help window, as a screen reader gets them
+        QStringList roles;
+        for (QWidget *window :
+            {static_cast<QWidget *>(w.form.get()), static_cast<QWidget *>(w.form->helpWindow())})
+            roles << (window
+                        && QAccessible::queryAccessibleInterface(window)->role()
+                            == QAccessible::Window
+                    ? "window"
+                    : "other");
+        return roles.join(u' ');
+    }
     if (name == u"link") {
         const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));
         return byte ? QString::number(*byte) : QStringLiteral("none");
@@ -181,8 +277,8 @@ inline QString Seen(const Window &w, const QString &what)
         return dim == caption->font().italic() ? QString::fromLatin1(dim ? "yes" : "no") : "half";
     }
     // "stripes.Text2": "apart" when every stripe is a tint of the field's colour in the palette
-    // now: not that colour, and nearer to it than to the text's; otherwise the colours that are
-    // not.
+    // now: at least 1.15:1 from it, and nearer to it than to the text's; otherwise the colours
+    // that are not.
     if (name == u"stripes") {
         const auto *box = w.get<QPlainTextEdit>(part);
         const QPalette palette = box->palette();
@@ -195,7 +291,7 @@ inline QString Seen(const Window &w, const QString &what)
             const QColor stripe = selection.format.background().color();
             if (selection.format.hasProperty(QTextFormat::BackgroundBrush)
                 && stripe != palette.color(QPalette::Highlight)
-                && (stripe == palette.color(QPalette::Base)
+                && (Contrast(stripe, palette.color(QPalette::Base)) < 1.15
                     || apart(stripe, palette.color(QPalette::Base))
                         >= apart(stripe, palette.color(QPalette::Text))))
                 seen << stripe.name();
@@ -203,6 +299,13 @@ inline QString Seen(const Window &w, const QString &what)
         return box->extraSelections().isEmpty() ? QStringLiteral("none")
             : seen.isEmpty()                    ? QStringLiteral("apart")
                                                 : seen.join(u' ');
+    }
+    if (name == u"ink" || name == u"faint" || name == u"tint") {
+        auto *box = w.get<QPlainTextEdit>(part);
+        const QPalette palette = w.get(part)->palette();
+        return Ink(box ? box->viewport() : w.get(part), name,
+            Contrast(palette.color(box ? QPalette::Text : QPalette::WindowText),
+                palette.color(box ? QPalette::Base : QPalette::Window)));
     }
     if (name == u"cue")
         return CuesAt(w.get<QPlainTextEdit>(part), at);

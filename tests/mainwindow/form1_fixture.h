@@ -107,7 +107,8 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 // List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that
 // many Right), "back Text2 8" (End, then that many Shift+Left), "watch Text4" (whether the busy
 // cursor shows while the box is written), "hover Text5 1" and "hoverlow Text5 1" (at its bottom
-// edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text), "off" and "on" (the work
+// edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text; then
+// window, window text, highlighted text, link and placeholder), "off" and "on" (the work
 // display), "restart" (a new window on the same folder), "expect what=seen" (a check, as in Seen,
 // between steps).
 inline void Run(Window &w, const QString &script)
@@ -132,11 +133,14 @@ inline void Run(Window &w, const QString &script)
         } else if (verb == u"expect") {
             const QString what = step.section(u' ', 1).section(u'=', 0, 0);
             QCOMPARE(what + u'=' + Seen(w, what), step.section(u' ', 1));
-        } else if (verb == u"palette") { // base, highlight and text colours
+        } else if (verb == u"palette") { // in the order of the roles below
             QPalette palette = w.form->palette();
-            palette.setColor(QPalette::Base, QColor(name));
-            palette.setColor(QPalette::Highlight, QColor(rest.section(u' ', 0, 0)));
-            palette.setColor(QPalette::Text, QColor(rest.section(u' ', 1)));
+            const QStringList colours = step.split(u' ').mid(1);
+            const QPalette::ColorRole roles[] = {QPalette::Base, QPalette::Highlight,
+                QPalette::Text, QPalette::Window, QPalette::WindowText, QPalette::HighlightedText,
+                QPalette::Link, QPalette::PlaceholderText};
+            for (qsizetype i = 0; i < colours.size(); ++i)
+                palette.setColor(roles[i], QColor(colours[i]));
             w.form->setPalette(palette);
         } else if (verb == u"off" || verb == u"on") {
             w.form->setShowWork(verb == u"on");

@@ -23,6 +23,19 @@ struct Row
 #define kOld kIni "; write txt old\r\n"
 #define kSave "type Text7 new; click Command7"
 #define kBoth "numo2.ini numo2.txt"
+#define kHelp2                                                                                     \
+    "Enter string of hex numbers to convert to Bin, Text, and Bytes. (Ctrl+Enter: Convert Hex to " \
+    "Dec and Bin)"
+#define kText4Help                                                                                 \
+    ". Enter large numbers here and have them converted to bytes, hex, text, bin, and text "       \
+    "(Ctrl+Enter: Convert to bytes)"
+// Palettes: base, highlight, text, window, window text, highlighted text, link, placeholder.
+#define kLight "palette #fcfcfc #3daee9 #232629 #eff0f1 #232629 #fcfcfc #2980b9 #80232629"
+#define kDark "palette #1b1e20 #3daee9 #fcfcfc #2a2e32 #fcfcfc #fcfcfc #1d99f3 #24bdc3c7"
+#define kContrast "palette #000000 #1aebff #ffffff #000000 #ffffff #000000 #ffff00 #3ff23f"
+// Text1 waved, Text2 linked, Text3 struck out, Label1 dimmed, Label3 not.
+#define kMarks "type Text5 @; click Command3; type Text1 300; type Text3 01100001011; caret Text5 0"
+#define kInk "ink.Label1=dim|ink.Label3=full|faint.Text3=dim|tint.Text1=dim|tint.Text2=dim"
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",
@@ -40,17 +53,17 @@ const Row kRows[] = {
     {"Command2_users_grouping_first", "locale de_DE", "type Text4 1.000; click Command2",
         "Text1=0 0 0 0 0 3 232"},
     {"Command2_not_a_number", nullptr, "type Text4 12abc; click Command2",
-        "Text1=|Text4.d=Not a number: 12abc|tooltip=Not a number: 12abc"},
+        "Text1=|Text4.d=Not a number: 12abc" kText4Help "|tooltip=Not a number: 12abc"},
     {"Command2_number_again", nullptr,
         "type Text4 x; click Command2; type Text4 1,000; click Command2",
         "Text1=0 0 0 0 0 3 232|Text4.d=Enter large numbers here and have them converted to "
         "bytes, hex, text, bin, and text (Ctrl+Enter: Convert to bytes)"},
     {"Command2_not_a_number_named_by_its_start", nullptr,
         "type Text4 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx; click Command2",
-        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026"},
+        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\u2026" kText4Help},
     {"Command2_not_a_number_of_forty_characters", nullptr,
         "type Text4 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx; click Command2",
-        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+        "Text4.d=Not a number: xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx" kText4Help},
     {"clipboard_tip_trailing_blank", nullptr, "paste Text7 a; paste Text8 b ; click Command3",
         "Text6.t=<p style='white-space:pre'>Put on the clipboard, 3 "
         "characters:<br>ab<b>\u2423</b></p>"},
@@ -86,6 +99,17 @@ const Row kRows[] = {
         "Convert Hex to Dec and Bin)"},
     {"clipboard_described_plainly", nullptr, "paste Text7 <b>\x01; click Command3",
         "Text6.d=Put on the clipboard, 8 characters:\n<b>\u2401.gif"},
+    // What a screen reader hears without a pointer: the mark under the caret with the field's
+    // help, a window's role, a Copy as entry's example.
+    {"caret_on_marks_heard", nullptr,
+        "type Text2 0x1F; caret Text2 1; expect Text2.d=Skipped: not a hexadecimal digit. " kHelp2
+        "; caret Text2 3",
+        "Text2.d=" kHelp2},
+    {"caret_after_a_mark_heard", nullptr, "type Text2 abc; caret Text2 3",
+        "Text2.d=The lone digit c is read as 0c. " kHelp2},
+    {"windows_heard_as_windows", nullptr, "click Command8", "roles=window window"},
+    {"copyas_example_heard", nullptr, "type Text2 41",
+        "heard.Text2.2=Hex with colons: 140 0 255 255 become 8C:00:FF:FF"},
     {"buttons_name_their_keys", nullptr, "",
         "Command8.d=F1|Command6.d=Ctrl+Enter in the binary field"},
     {"tab_order", nullptr,
@@ -259,6 +283,10 @@ const Row kRows[] = {
     {"stripes_highlight_near_base", nullptr,
         "palette #232629 #24272a #eff0f1; type Text2 8C-00-FF-FF; click Command4",
         "stripes.Text2=apart"},
+    // Every mark stands 3:1 from its background; dimmed ones less than the text does.
+    {"marks_light", nullptr, kLight "; " kMarks, kInk},
+    {"marks_dark_after_a_palette_change", nullptr, kMarks "; " kDark, kInk},
+    {"marks_high_contrast", nullptr, kContrast "; " kMarks, kInk},
     {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
         "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
     {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",

@@ -223,6 +223,17 @@ inline QString Seen(const Window &w, const QString &what)
             ? QStringLiteral("the help text")
             : QString::fromLatin1(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
     }
+    if (what == u"roles") { // of the window and the help window, as a screen reader gets them
+        QStringList roles;
+        for (QWidget *window :
+            {static_cast<QWidget *>(w.form.get()), static_cast<QWidget *>(w.form->helpWindow())})
+            roles << (window
+                        && QAccessible::queryAccessibleInterface(window)->role()
+                            == QAccessible::Window
+                    ? "window"
+                    : "other");
+        return roles.join(u' ');
+    }
     // From here on a check names a control: "Text2", "Text2.t" or "cue.Text2.3".
     const QString control = part.isEmpty() || part == u"t" || part == u"d" ? name : part;
     if (!w.get(control))
@@ -250,17 +261,6 @@ inline QString Seen(const Window &w, const QString &what)
         while (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
         return heard;
-    }
-    if (what == u"roles") { // of the window and the help window, as a screen reader gets them
-        QStringList roles;
-        for (QWidget *window :
-            {static_cast<QWidget *>(w.form.get()), static_cast<QWidget *>(w.form->helpWindow())})
-            roles << (window
-                        && QAccessible::queryAccessibleInterface(window)->role()
-                            == QAccessible::Window
-                    ? "window"
-                    : "other");
-        return roles.join(u' ');
     }
     if (name == u"link") {
         const auto byte = w.form->workDisplay()->linkedByte(w.get<QPlainTextEdit>(part));

@@ -92,6 +92,8 @@ private:
     // The design size where the screen has room for it; otherwise the window takes the room
     // there is and the page scrolls.
     void fitScreen();
+    // Scrolls a control of the page that got the focus by key, with its caption, into view.
+    void scrollIntoView(QWidget *control);
 
     // The one sync point: runs `step` on a copy of the field set, then writes back what changed.
     void convert(const std::function<void(FieldSet &)> &step);

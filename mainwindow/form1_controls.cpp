@@ -28,6 +28,7 @@ namespace {
     constexpr int kTwipsPerPixel = 15;
     constexpr int kClientWidthTwips = 10980;
     constexpr int kClientHeightTwips = 9090;
+    constexpr int kCaptionHeightTwips = 255; // of the captions over the boxes
 
     struct Placement
     {
@@ -236,6 +237,21 @@ void Form1::fitScreen()
     scroller->resize(size());
 }
 
+void Form1::scrollIntoView(QWidget *control)
+{
+    // Only while the page scrolls, and not for a click, which gives the focus where the user
+    // already looks: the page stays put under the mouse.
+    if (!control || !page->isAncestorOf(control) || size() == page->size()
+        || QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    // The whole control and a caption's height around it; the scroll area's own scrolling to a
+    // focused control shows no more than a text box's caret.
+    const QRect area(control->mapTo(page, QPoint()), control->size());
+    const int margin = Pixels(kCaptionHeightTwips);
+    scroller->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + margin,
+        area.height() / 2 + margin);
+}
+
 void Form1::connectEvents()
 {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -257,13 +273,8 @@ void Form1::connectEvents()
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Form1::List1_DblClick);
     connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
-    // While the page scrolls, a control that gets the focus by key comes into view; a click
-    // gives it where the user already looks, and the page stays put under the mouse.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && page->isAncestorOf(now) && size() != page->size()
-            && QGuiApplication::mouseButtons() == Qt::NoButton)
-            scroller->ensureWidgetVisible(now);
-    });
+    connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     // Key presses and releases of Text5 and Enter in the lists.
     Text5->installEventFilter(this);
     List1->installEventFilter(this);

@@ -88,7 +88,7 @@ for field in 5107 6187 7987 4027 2947; do # Text1, Text2, Text3, Text4, Text5
     for _ in 1 2; do
         { random_text $((RANDOM % 3000)); printf '\n'; random_text 40; } | xclip -selection clipboard
         xdotool key --clearmodifiers ctrl+v
-        xdotool type --delay 20 "$(random_text 8)"
+        xdotool type --delay 20 -- "$(random_text 8)" # it may begin with "-"
         xdotool key --clearmodifiers Left Left BackSpace shift+Home Delete ctrl+z ctrl+shift+z End
     done
     click_at 7747 "$field" # the field's button

@@ -65,6 +65,8 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
 
 Form1::~Form1()
 {
+    // Focus moves while the controls go; the page must not be asked to scroll to them then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     delete work.data(); // it gives back what it set on controls that are still alive here
     delete help.data();
 }

@@ -6,6 +6,7 @@
 #include "help/mark_occurrences.h"
 #include "widgets/accessible_roles.h"
 #include "widgets/field_box.h"
+#include "widgets/screen_room.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -129,7 +130,8 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     setWindowTitle(title);
     // The title is the main window's; the name tells a screen reader which window this is.
     setAccessibleName(tr("Numo help"));
-    resize(ToPixels(kClientArea).size());
+    // No larger than the screen: the help text then scrolls in a shorter box.
+    resize(ToPixels(kClientArea).size().boundedTo(RoomOnScreen(*this)));
 
     Text1 = helpBox = new FieldBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -254,8 +256,9 @@ void Form2::resizeEvent(QResizeEvent *event)
 void Form2::moveEvent(QMoveEvent *event)
 {
     // The frame's size is known only once the window manager has framed the window, which
-    // reaches the window as a move rather than a resize.
+    // reaches the window as a move rather than a resize; a move may also bring a new screen.
     QWidget::moveEvent(event);
+    resize(size().boundedTo(RoomOnScreen(*this)));
     Form_Resize();
 }
 

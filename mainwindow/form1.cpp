@@ -66,6 +66,8 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
 
 Form1::~Form1()
 {
+    // Focus moves while the controls go; the page must not be asked to scroll to them then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     delete work.data(); // it gives back what it set on controls that are still alive here
     delete help.data();
 }
@@ -184,7 +186,10 @@ void Form1::syncEdits()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Text5 && event->type() == QEvent::KeyPress) {
+    if (watched == page && event->type() == QEvent::Paint) {
+        // Drawn on the page, over its background, so that it scrolls with the controls.
+        QPainter(page).drawPixmap(0, 0, logo);
+    } else if (watched == Text5 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // Tab moves the focus away and delivers no character to the text line.
         if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
@@ -210,10 +215,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::paintEvent(QPaintEvent *)
+void Form1::moveEvent(QMoveEvent *event)
 {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, logo);
+    // A move tells of a new frame or a new screen.
+    QWidget::moveEvent(event);
+    fitScreen();
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -28,6 +28,7 @@ class QLineEdit;
 class QListWidget;
 class QMessageBox;
 class QPlainTextEdit;
+class QScrollArea;
 
 namespace numo {
 
@@ -82,12 +83,17 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void connectEvents();
+    // The design size where the screen has room for it; otherwise the window takes the room
+    // there is and the page scrolls.
+    void fitScreen();
+    // Scrolls a control of the page that got the focus by key, with its caption, into view.
+    void scrollIntoView(QWidget *control);
 
     // The one sync point: runs `step` on a copy of the field set, then writes back what changed.
     void convert(const std::function<void(FieldSet &)> &step);
@@ -116,6 +122,9 @@ private:
     FieldSet fields;                 // what the boxes show, but for the edits below
     std::bitset<kFieldCount> edited; // boxes edited since the field set last read them
     bool syncPosted = false;         // a read of the edits waits for the event loop
+
+    QScrollArea *scroller = nullptr; // frameless, and with no scroll bar while the page fits
+    QWidget *page = nullptr;         // the design area: the logo and every control below
 
     // Controls in tab order, each with its role.
     FieldBox *Text5 = nullptr;         // text line

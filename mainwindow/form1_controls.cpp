@@ -8,11 +8,15 @@
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 #include "widgets/line_box.h"
+#include "widgets/screen_room.h"
 #include "widgets/whole_item_list.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <limits>
@@ -25,6 +29,7 @@ namespace {
     constexpr int kTwipsPerPixel = 15;
     constexpr int kClientWidthTwips = 10980;
     constexpr int kClientHeightTwips = 9090;
+    constexpr int kCaptionHeightTwips = 255; // of the captions over the boxes
 
     struct Placement
     {
@@ -94,9 +99,20 @@ namespace {
 
 void Form1::createControls()
 {
-    setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
+    // The controls stand on a page of the design size inside a scroll area, which shows no
+    // frame and, while the window has the design size, no scroll bar.
+    scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // no tab stop of its own
+    page = new QWidget;
+    page->setObjectName(QStringLiteral("page"));
+    page->setFixedSize(Pixels(kClientWidthTwips), Pixels(kClientHeightTwips));
+    scroller->setWidget(page);
+    page->installEventFilter(this); // the logo is drawn there
+    fitScreen();
+
     const auto textBox = [this](const char *name) {
-        auto *box = new FieldBox(this);
+        auto *box = new FieldBox(page);
         box->setObjectName(QString::fromLatin1(name));
         // Breaking anywhere keeps the layout of a huge single line linear in its length.
         box->setWordWrapMode(QTextOption::WrapAnywhere);
@@ -111,26 +127,26 @@ void Form1::createControls()
         return box;
     };
     const auto lineBox = [this](const char *name) {
-        auto *box = new LineBox(this);
+        auto *box = new LineBox(page);
         box->setObjectName(QString::fromLatin1(name));
         box->setMaxLength(std::numeric_limits<int>::max()); // the model has no limit either
         return box;
     };
     const auto label = [this](const char *name, const QString &caption) {
-        auto *item = new QLabel(caption, this);
+        auto *item = new QLabel(caption, page);
         item->setObjectName(QString::fromLatin1(name));
         item->setWordWrap(true);
         item->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return item;
     };
     const auto button = [this](const char *name, const QString &caption) {
-        auto *item = new CaptionButton(caption, this);
+        auto *item = new CaptionButton(caption, page);
         item->setObjectName(QString::fromLatin1(name));
         item->setAccessibleName(caption.simplified());
         return item;
     };
     const auto list = [this](const char *name) {
-        auto *item = new WholeItemList(this);
+        auto *item = new WholeItemList(page);
         item->setObjectName(QString::fromLatin1(name));
         item->setSelectionMode(QAbstractItemView::SingleSelection);
         item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -182,7 +198,7 @@ void Form1::createControls()
     QWidget *previous = nullptr;
     for (const auto &place : kPlacements) {
         auto *control =
-            findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
+            page->findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
         control->setGeometry(
             Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height));
         if (place.toolTip) {
@@ -208,6 +224,35 @@ void Form1::createControls()
     Text8->setText(QStringLiteral(".gif"));
 }
 
+void Form1::fitScreen()
+{
+    const QSize design = page->size();
+    const QSize room = RoomOnScreen(*this);
+    const int bar = scroller->verticalScrollBar()->sizeHint().width();
+    QSize wanted = design;
+    for (int pass = 0; pass < 2; ++pass) // a scroll bar on one side takes room from the other
+        wanted = design
+            + QSize(
+                wanted.height() > room.height() ? bar : 0, wanted.width() > room.width() ? bar : 0);
+    setFixedSize(wanted.boundedTo(room));
+    scroller->resize(size());
+}
+
+void Form1::scrollIntoView(QWidget *control)
+{
+    // Only while the page scrolls, and not for a click, which gives the focus where the user
+    // already looks: the page stays put under the mouse.
+    if (!control || !page->isAncestorOf(control) || size() == page->size()
+        || QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    // The whole control and a caption's height around it; the scroll area's own scrolling to a
+    // focused control shows no more than a text box's caret.
+    const QRect area(control->mapTo(page, QPoint()), control->size());
+    const int margin = Pixels(kCaptionHeightTwips);
+    scroller->ensureVisible(area.center().x(), area.center().y(), area.width() / 2 + margin,
+        area.height() / 2 + margin);
+}
+
 void Form1::connectEvents()
 {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
@@ -229,6 +274,8 @@ void Form1::connectEvents()
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Form1::List1_DblClick);
     connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
+    connect(qApp, &QApplication::focusChanged, this,
+        [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     // Key presses and releases of Text5 and Enter in the lists.
     Text5->installEventFilter(this);
     List1->installEventFilter(this);

@@ -6,12 +6,13 @@ pid=""
 window=""
 work=""
 
-# Re-runs the calling script under its own Xvfb server unless it already runs under one.
+# Re-runs the calling script under its own Xvfb server unless it already runs under one; the
+# screen is NUMO_X11_SCREEN (WIDTHxHEIGHTxDEPTH), 1280x1024x24 unless set.
 # Call as: enter_own_display "$@"
 enter_own_display() {
     if [ -z "${NUMO_X11_INNER:-}" ]; then
         export NUMO_X11_INNER=1
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+        exec xvfb-run -a -s "-screen 0 ${NUMO_X11_SCREEN:-1280x1024x24}" "$0" "$@"
     fi
 }
 

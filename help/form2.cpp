@@ -133,7 +133,7 @@ Form2::Form2(const QString &path, const QString &title) : helpFilePath(path)
     // No larger than the screen: the help text then scrolls in a shorter box.
     resize(ToPixels(kClientArea).size().boundedTo(RoomOnScreen(*this)));
 
-    Text1 = helpBox = new FieldBox(this);
+    Text1 = new FieldBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(ToPixels(kText1Rect));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -307,7 +307,7 @@ void Form2::showText(std::u16string_view text)
     }
     Text1->setWordWrapMode(longest > kLongestWord ? QTextOption::WrapAnywhere
                                                   : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    helpBox->setFieldText(std::u16string(text));
+    Text1->setFieldText(std::u16string(text));
 }
 
 void Form2::placeCaret(std::u16string_view text, std::size_t caret)
@@ -315,7 +315,7 @@ void Form2::placeCaret(std::u16string_view text, std::size_t caret)
     // The box knows where each character of the text it was given stands in its document (a
     // CR LF pair is one break there, a cut of a long line one more place).
     QTextCursor cursor(Text1->document());
-    cursor.setPosition(helpBox->toDocument(std::min(caret, text.size())));
+    cursor.setPosition(Text1->toDocument(std::min(caret, text.size())));
     Text1->setTextCursor(cursor);
     Text1->ensureCursorVisible();
 }

@@ -36,7 +36,7 @@ public:
     void Command1_Click();
 
     // Controls, named as the window's objects (objectName "Text1", "Text2", "Command1").
-    QPlainTextEdit *Text1 = nullptr; // the help text
+    FieldBox *Text1 = nullptr;       // the help text
     QLineEdit *Text2 = nullptr;      // the search text
     QPushButton *Command1 = nullptr; // "Search Help"
 
@@ -57,7 +57,6 @@ private:
     void showSearchResult(const QString &message);
 
     QString helpFilePath;
-    FieldBox *helpBox = nullptr;   // Text1
     QLabel *statusLabel = nullptr; // the not-found message ("statusLabel"), hidden when empty
 };
 

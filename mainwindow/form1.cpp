@@ -85,7 +85,7 @@ void Form1::setShowWork(bool on)
             {{{Text1, Label1, Notation::DottedDecimal}, {Text2, Label2, Notation::Hexadecimal},
                 {Text3, Label3, Notation::Binary}, {Text5, Label5, Notation::TextLine}}},
             Text6);
-        work->show(fields);
+        work->show(fields, std::bitset<kFieldCount>().set());
     } else if (!on) {
         delete work.data();
     }
@@ -132,9 +132,11 @@ void Form1::writeBack(FieldSet &&next)
     const bool suffixChanged = next[Field::Suffix] != fields[Field::Suffix];
     if (next.binaryByteCount != fields.binaryByteCount)
         Label3->setText(QString::number(next.binaryByteCount) + QStringLiteral("           "));
+    std::bitset<kFieldCount> changed;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         if (next.texts[i] == fields.texts[i])
             continue;
+        changed.set(i);
         // The write-back is no edit of the user's: nothing listens while the box changes.
         const QSignalBlocker quiet(box(static_cast<Field>(i)));
         if (auto *multiLine = qobject_cast<FieldBox *>(box(static_cast<Field>(i))))
@@ -145,7 +147,7 @@ void Form1::writeBack(FieldSet &&next)
     }
     fields = std::move(next);
     if (work)
-        work->show(fields);
+        work->show(fields, changed);
     if (suffixChanged)
         Text8_Change();
 }
@@ -175,7 +177,7 @@ void Form1::syncEdits()
         if (read[i])
             fields.texts[i] = TextOf(box(static_cast<Field>(i)));
     if (work)
-        work->show(fields);
+        work->show(fields, read);
     if (read[static_cast<std::size_t>(Field::Suffix)])
         Text8_Change();
     else if (read[static_cast<std::size_t>(Field::Prefix)])

@@ -74,8 +74,6 @@ public:
 
     // The texts the boxes show, once the edits in hand are read.
     [[nodiscard]] const FieldSet &fieldSet() const { return fields; }
-    [[nodiscard]] QString dataFolder() const { return folder; }
-    [[nodiscard]] QString helpTitle() const { return recordedHelpTitle; }
     [[nodiscard]] Form2 *helpWindow() const;
     // The message about the data files while it is open (a failed save, a help file not written,
     // characters saved as "?"); null otherwise.

@@ -54,7 +54,7 @@ WorkDisplay::WorkDisplay(
 {
     setObjectName(QStringLiteral("workDisplay"));
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        Field &field = fields[i];
+        View &field = fields[i];
         field.box = entries[i].box;
         field.caption = entries[i].caption;
         field.notation = entries[i].notation;
@@ -140,15 +140,13 @@ void WorkDisplay::update()
             updateFormats(field);
 }
 
-void WorkDisplay::show(const FieldSet &texts)
+void WorkDisplay::show(const FieldSet &texts, std::bitset<kFieldCount> changed)
 {
     bool any = false;
     for (auto &field : fields) {
-        // The text stays the window's: a view, and a hash to tell a change.
-        field.text = texts[FieldOf(field.notation)];
-        const std::size_t hash = std::hash<std::u16string_view>{}(field.text);
-        if (field.serial == 0 || hash != field.hash) {
-            field.hash = hash;
+        const numo::Field which = FieldOf(field.notation);
+        if (changed[static_cast<std::size_t>(which)]) {
+            field.text = texts[which];
             readField(field);
             any = true;
         }
@@ -166,7 +164,7 @@ void WorkDisplay::show(const FieldSet &texts)
     update();
 }
 
-void WorkDisplay::readField(Field &field)
+void WorkDisplay::readField(View &field)
 {
     field.serial = ++changes;
     field.structure = {};
@@ -180,8 +178,8 @@ void WorkDisplay::compareFields()
         row.fill(std::nullopt);
     for (std::size_t a = 0; a < fields.size(); ++a) {
         for (std::size_t b = a + 1; b < fields.size(); ++b) {
-            const Field &first = fields[a];
-            const Field &second = fields[b];
+            const View &first = fields[a];
+            const View &second = fields[b];
             if (first.text.empty() || second.text.empty())
                 continue;
             Offset offset;
@@ -200,7 +198,7 @@ void WorkDisplay::compareFields()
 
 void WorkDisplay::updateLinks()
 {
-    const Field *source = nullptr;
+    const View *source = nullptr;
     std::optional<std::size_t> byte;
     if (hovered && hoveredByte) {
         source = hovered;
@@ -214,7 +212,7 @@ void WorkDisplay::updateLinks()
         }
     }
     for (std::size_t j = 0; j < fields.size(); ++j) {
-        Field &field = fields[j];
+        View &field = fields[j];
         std::optional<std::size_t> linked;
         if (source && byte && source != &field) {
             const auto i = static_cast<std::size_t>(source - fields.data());
@@ -231,14 +229,6 @@ void WorkDisplay::updateLinks()
     }
 }
 
-bool WorkDisplay::isStale(const QPlainTextEdit *box) const
-{
-    for (const auto &field : fields)
-        if (field.box == box)
-            return field.stale;
-    return false;
-}
-
 std::optional<std::size_t> WorkDisplay::linkedByte(const QPlainTextEdit *box) const
 {
     for (const auto &field : fields)
@@ -247,7 +237,7 @@ std::optional<std::size_t> WorkDisplay::linkedByte(const QPlainTextEdit *box) co
     return std::nullopt;
 }
 
-WorkDisplay::Field *WorkDisplay::fieldOf(const QObject *object)
+WorkDisplay::View *WorkDisplay::viewOf(const QObject *object)
 {
     for (auto &field : fields)
         if (field.box == object || field.box->viewport() == object)
@@ -269,7 +259,7 @@ bool WorkDisplay::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    Field *field = fieldOf(watched);
+    View *field = viewOf(watched);
     if (!field)
         return false;
     switch (event->type()) {

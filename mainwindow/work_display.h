@@ -18,6 +18,7 @@
 #include <QTextCharFormat>
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -58,11 +59,9 @@ public:
     // conversion; the display reads them where they are, so the set must stay until the next
     // call), and a text that went to the clipboard (as a named format of "Copy as", or as
     // the naming scheme).
-    void show(const FieldSet &fields);
+    void show(const FieldSet &fields, std::bitset<kFieldCount> changed);
     void clipboardWritten(const QString &text, const QString &format = {});
 
-    // Whether a box's caption is shown as out of step, and the tool tip saying why.
-    [[nodiscard]] bool isStale(const QPlainTextEdit *box) const;
     // The byte of a box shown as linked to the caret's or pointer's byte elsewhere.
     [[nodiscard]] std::optional<std::size_t> linkedByte(const QPlainTextEdit *box) const;
 
@@ -81,14 +80,13 @@ private:
         friend bool operator==(const Run &, const Run &) = default;
     };
 
-    struct Field
+    struct View
     {
         QPlainTextEdit *box = nullptr;
         QLabel *caption = nullptr;
         Notation notation = Notation::Hexadecimal;
         QString name;
-        std::u16string_view text; // in the field set last shown, which outlives the next show
-        std::size_t hash = 0;
+        std::u16string text; // as last shown
         ByteStructure structure;
         std::vector<std::uint8_t> bytes;
         std::uint64_t serial = 0; // when the text last changed; 0: never read
@@ -107,34 +105,34 @@ private:
     // a signal may come from inside the document's edit, where no cursor may be made or moved.
     void schedule();
     void update();
-    void readField(Field &field);
+    void readField(View &field);
     void compareFields();
     void showStaleCaptions();
-    void showCaption(Field &field, bool stale, const QString &toolTip);
-    void paintCaption(Field &field);
+    void showCaption(View &field, bool stale, const QString &toolTip);
+    void paintCaption(View &field);
     void updateLinks();
     void describeCaret(); // the mark under the focused box's caret, for a screen reader
-    void updateFormats(Field &field);
+    void updateFormats(View &field);
     void clearAll();
     [[nodiscard]] QTextCharFormat formatFor(std::uint8_t cues);
-    [[nodiscard]] Field *fieldOf(const QObject *object);
+    [[nodiscard]] View *viewOf(const QObject *object);
     [[nodiscard]] std::optional<std::size_t> byteAtDocument(
-        const Field &field, int position, bool caret) const;
-    [[nodiscard]] std::optional<int> characterAt(const Field &field, const QPoint &point) const;
-    [[nodiscard]] QString byteToolTip(const Field &field, int position) const;
-    [[nodiscard]] QString markNote(const Field &field, std::size_t at) const;
-    [[nodiscard]] std::size_t documentToModel(const Field &field, int position) const;
-    [[nodiscard]] int modelToDocument(const Field &field, std::size_t position) const;
+        const View &field, int position, bool caret) const;
+    [[nodiscard]] std::optional<int> characterAt(const View &field, const QPoint &point) const;
+    [[nodiscard]] QString byteToolTip(const View &field, int position) const;
+    [[nodiscard]] QString markNote(const View &field, std::size_t at) const;
+    [[nodiscard]] std::size_t documentToModel(const View &field, int position) const;
+    [[nodiscard]] int modelToDocument(const View &field, std::size_t position) const;
 
     QWidget &window;
     QWidget *clipboardBox;
-    std::array<Field, 4> fields;
+    std::array<View, 4> fields;
     std::array<std::array<Offset, 4>, 4> offsets;
     std::uint64_t changes = 0;
     bool linksDue = false;
     bool captionsDue = false; // the palette changed: dimmed captions take its colours
     bool updatePosted = false;
-    Field *hovered = nullptr;
+    View *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;
     QString clipboardBoxToolTip;

@@ -39,7 +39,7 @@ namespace {
 
 } // namespace
 
-void WorkDisplay::updateFormats(Field &field)
+void WorkDisplay::updateFormats(View &field)
 {
     std::vector<Run> runs;
     QPlainTextEdit *box = field.box;
@@ -131,19 +131,19 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
     return format;
 }
 
-std::size_t WorkDisplay::documentToModel(const Field &field, int position) const
+std::size_t WorkDisplay::documentToModel(const View &field, int position) const
 {
     return std::min(static_cast<const FieldBox *>(field.box)->toField(std::max(position, 0)),
         field.text.size());
 }
 
-int WorkDisplay::modelToDocument(const Field &field, std::size_t position) const
+int WorkDisplay::modelToDocument(const View &field, std::size_t position) const
 {
     return static_cast<const FieldBox *>(field.box)->toDocument(position);
 }
 
 std::optional<std::size_t> WorkDisplay::byteAtDocument(
-    const Field &field, int position, bool caret) const
+    const View &field, int position, bool caret) const
 {
     const auto &spans = field.structure.bytes;
     const std::size_t at = documentToModel(field, position);
@@ -157,7 +157,7 @@ std::optional<std::size_t> WorkDisplay::byteAtDocument(
     return std::nullopt;
 }
 
-std::optional<int> WorkDisplay::characterAt(const Field &field, const QPoint &point) const
+std::optional<int> WorkDisplay::characterAt(const View &field, const QPoint &point) const
 {
     const QPlainTextEdit *box = field.box;
     QTextCursor cursor = box->cursorForPosition(point);

@@ -64,7 +64,7 @@ namespace {
 void WorkDisplay::showStaleCaptions()
 {
     // The field changed last is the one the user is looking at; the others are measured on it.
-    const Field *reference = nullptr;
+    const View *reference = nullptr;
     std::size_t referenceIndex = 0;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields[i].text.empty() && (!reference || fields[i].serial > reference->serial)) {
@@ -73,7 +73,7 @@ void WorkDisplay::showStaleCaptions()
         }
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        Field &field = fields[i];
+        View &field = fields[i];
         const bool stale =
             reference && &field != reference && !field.text.empty() && !offsets[i][referenceIndex];
         QString tip = field.captionToolTip;
@@ -89,7 +89,7 @@ void WorkDisplay::showStaleCaptions()
     }
 }
 
-void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
+void WorkDisplay::showCaption(View &field, bool stale, const QString &toolTip)
 {
     // Dimmed and slanted: the cue reads without colour as well.
     field.stale = stale;
@@ -104,7 +104,7 @@ void WorkDisplay::showCaption(Field &field, bool stale, const QString &toolTip)
     SetDescriptionPart(field.box, DescriptionPart::Note, stale ? toolTip : QString());
 }
 
-void WorkDisplay::paintCaption(Field &field)
+void WorkDisplay::paintCaption(View &field)
 {
     // Its own placeholder colour, from the window's palette as it is now; none when not dimmed.
     QPalette palette;
@@ -150,7 +150,7 @@ void WorkDisplay::clipboardWritten(const QString &text, const QString &format)
     SetDescriptionPart(clipboardBox, DescriptionPart::Note, heading + u'\n' + plain);
 }
 
-QString WorkDisplay::markNote(const Field &field, std::size_t at) const
+QString WorkDisplay::markNote(const View &field, std::size_t at) const
 {
     const auto &marks = field.structure.marks;
     const auto mark = std::partition_point(
@@ -194,7 +194,7 @@ void WorkDisplay::describeCaret()
     }
 }
 
-QString WorkDisplay::byteToolTip(const Field &field, int position) const
+QString WorkDisplay::byteToolTip(const View &field, int position) const
 {
     const std::size_t at = documentToModel(field, position);
     if (at >= field.text.size())

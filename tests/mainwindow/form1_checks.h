@@ -300,6 +300,18 @@ inline QString Seen(const Window &w, const QString &what)
             : seen.isEmpty()                    ? QStringLiteral("apart")
                                                 : seen.join(u' ');
     }
+    // "wave.Text1": "apart" when every wave underline's colour stands 3:1 from the field's (a
+    // line one pixel thin: how much of its colour its pixels reach is the font's business).
+    if (name == u"wave") {
+        const auto *box = w.get<QPlainTextEdit>(part);
+        const QColor base = box->palette().color(QPalette::Base);
+        QStringList low;
+        for (const auto &selection : box->extraSelections())
+            if (selection.format.underlineStyle() == QTextCharFormat::WaveUnderline
+                && Contrast(selection.format.underlineColor(), base) < 3)
+                low << selection.format.underlineColor().name();
+        return low.isEmpty() ? QStringLiteral("apart") : low.join(u' ');
+    }
     if (name == u"ink" || name == u"faint" || name == u"tint") {
         auto *box = w.get<QPlainTextEdit>(part);
         const QPalette palette = w.get(part)->palette();

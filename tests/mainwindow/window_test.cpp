@@ -35,7 +35,7 @@ struct Row
 #define kContrast "palette #000000 #1aebff #ffffff #000000 #ffffff #000000 #ffff00 #3ff23f"
 // Text1 waved, Text2 linked, Text3 struck out, Label1 dimmed, Label3 not.
 #define kMarks "type Text5 @; click Command3; type Text1 300; type Text3 01100001011; caret Text5 0"
-#define kInk "ink.Label1=dim|ink.Label3=full|faint.Text3=dim|tint.Text1=dim|tint.Text2=dim"
+#define kInk "ink.Label1=dim|ink.Label3=full|faint.Text3=dim|wave.Text1=apart|tint.Text2=dim"
 
 const Row kRows[] = {
     {"Command1_click", nullptr, "type Text1 1.2; click Command1",

@@ -31,21 +31,6 @@ namespace {
         return Field::TextLine;
     }
 
-    QString NameOf(Notation notation)
-    {
-        switch (notation) {
-        case Notation::DottedDecimal:
-            return WorkDisplay::tr("Decimal in Bytes");
-        case Notation::Hexadecimal:
-            return WorkDisplay::tr("Hexadecimal");
-        case Notation::Binary:
-            return WorkDisplay::tr("Binary");
-        case Notation::TextLine:
-            break;
-        }
-        return WorkDisplay::tr("Text Line");
-    }
-
 } // namespace
 
 WorkDisplay::WorkDisplay(
@@ -57,8 +42,8 @@ WorkDisplay::WorkDisplay(
         View &field = fields[i];
         field.box = entries[i].box;
         field.caption = entries[i].caption;
-        field.notation = entries[i].notation;
-        field.name = NameOf(field.notation);
+        field.index = i;
+        readings[i].notation = entries[i].notation;
         field.captionToolTip = field.caption->toolTip();
         field.captionDescription = field.caption->accessibleDescription();
         field.box->viewport()->setMouseTracking(true);
@@ -143,17 +128,16 @@ void WorkDisplay::update()
 void WorkDisplay::show(const FieldSet &texts, std::bitset<kFieldCount> changed)
 {
     bool any = false;
-    for (auto &field : fields) {
-        const numo::Field which = FieldOf(field.notation);
+    for (auto &reading : readings) {
+        const numo::Field which = FieldOf(reading.notation);
         if (changed[static_cast<std::size_t>(which)]) {
-            field.text = texts[which];
-            readField(field);
+            work::Read(reading, texts[which], ++changes);
             any = true;
         }
     }
     if (!any)
         return;
-    compareFields();
+    offsets = work::LinkOffsets(readings);
     showStaleCaptions();
     for (auto &field : fields)
         field.linked.reset();
@@ -162,38 +146,6 @@ void WorkDisplay::show(const FieldSet &texts, std::bitset<kFieldCount> changed)
         field.formatsDue = true;
     linksDue = true;
     update();
-}
-
-void WorkDisplay::readField(View &field)
-{
-    field.serial = ++changes;
-    field.structure = {};
-    field.bytes = ReadBytes(field.notation, field.text,
-        field.text.size() <= kStructureLimit ? &field.structure : nullptr);
-}
-
-void WorkDisplay::compareFields()
-{
-    for (auto &row : offsets)
-        row.fill(std::nullopt);
-    for (std::size_t a = 0; a < fields.size(); ++a) {
-        for (std::size_t b = a + 1; b < fields.size(); ++b) {
-            const View &first = fields[a];
-            const View &second = fields[b];
-            if (first.text.empty() || second.text.empty())
-                continue;
-            Offset offset;
-            if (second.notation == Notation::TextLine) {
-                if (const auto at = TextLineOffset(second.bytes, first.bytes))
-                    offset = -static_cast<std::ptrdiff_t>(*at);
-            } else if (first.bytes == second.bytes) {
-                offset = 0;
-            }
-            offsets[a][b] = offset;
-            if (offset)
-                offsets[b][a] = -*offset;
-        }
-    }
 }
 
 void WorkDisplay::updateLinks()
@@ -211,17 +163,10 @@ void WorkDisplay::updateLinks()
             }
         }
     }
-    for (std::size_t j = 0; j < fields.size(); ++j) {
-        View &field = fields[j];
-        std::optional<std::size_t> linked;
-        if (source && byte && source != &field) {
-            const auto i = static_cast<std::size_t>(source - fields.data());
-            if (const Offset offset = offsets[i][j]) {
-                const auto k = static_cast<std::ptrdiff_t>(*byte) + *offset;
-                if (k >= 0 && static_cast<std::size_t>(k) < field.structure.bytes.size())
-                    linked = static_cast<std::size_t>(k);
-            }
-        }
+    for (auto &field : fields) {
+        const auto linked = source && byte
+            ? work::LinkedByte(readings, offsets, source->index, *byte, field.index)
+            : std::nullopt;
         if (linked != field.linked) {
             field.linked = linked;
             field.formatsDue = true;

@@ -8,9 +8,9 @@
 // text, focus, caption text, clipboard content or file changes because of it.
 #pragma once
 
-#include "conversion/byte_structure.h"
 #include "conversion/notation.h"
 #include "fields/field_set.h"
+#include "fields/work_view.h"
 
 #include <QHash>
 #include <QObject>
@@ -37,11 +37,6 @@ class WorkDisplay : public QObject
     Q_OBJECT
 
 public:
-    // Above this many characters a field keeps no byte structure, marks or links (its spans
-    // take 16 bytes per byte); agreement between the fields is still computed. At this size a
-    // 1 MB hexadecimal conversion takes as long with the structure as without it.
-    static constexpr std::size_t kStructureLimit = 1'000'000;
-
     // A box whose text is shown in `notation`, and the caption over it.
     struct Entry
     {
@@ -80,16 +75,12 @@ private:
         friend bool operator==(const Run &, const Run &) = default;
     };
 
+    // A box and its caption; what they show is the reading of the same index.
     struct View
     {
         QPlainTextEdit *box = nullptr;
         QLabel *caption = nullptr;
-        Notation notation = Notation::Hexadecimal;
-        QString name;
-        std::u16string text; // as last shown
-        ByteStructure structure;
-        std::vector<std::uint8_t> bytes;
-        std::uint64_t serial = 0; // when the text last changed; 0: never read
+        std::size_t index = 0;
         bool stale = false;
         QString captionToolTip;
         QString captionDescription;
@@ -98,15 +89,10 @@ private:
         bool formatsDue = false; // the formats wait for the next update
     };
 
-    // Byte k of field a is byte k + offset of field b.
-    using Offset = std::optional<std::ptrdiff_t>;
-
     // What the box signals ask for is done in one update once the event in hand is handled:
     // a signal may come from inside the document's edit, where no cursor may be made or moved.
     void schedule();
     void update();
-    void readField(View &field);
-    void compareFields();
     void showStaleCaptions();
     void showCaption(View &field, bool stale, const QString &toolTip);
     void paintCaption(View &field);
@@ -120,14 +106,14 @@ private:
         const View &field, int position, bool caret) const;
     [[nodiscard]] std::optional<int> characterAt(const View &field, const QPoint &point) const;
     [[nodiscard]] QString byteToolTip(const View &field, int position) const;
-    [[nodiscard]] QString markNote(const View &field, std::size_t at) const;
     [[nodiscard]] std::size_t documentToModel(const View &field, int position) const;
     [[nodiscard]] int modelToDocument(const View &field, std::size_t position) const;
 
     QWidget &window;
     QWidget *clipboardBox;
     std::array<View, 4> fields;
-    std::array<std::array<Offset, 4>, 4> offsets;
+    work::Readings readings;
+    work::Offsets offsets;
     std::uint64_t changes = 0;
     bool linksDue = false;
     bool captionsDue = false; // the palette changed: dimmed captions take its colours

@@ -11,65 +11,26 @@
 
 namespace numo {
 
-namespace {
-
-    // The cues a character can carry; a run of characters with the same cues is one format.
-    constexpr std::uint8_t kAlternate = 1; // every second byte
-    constexpr std::uint8_t kLinked = 2;    // the byte under the caret or pointer elsewhere
-    constexpr std::uint8_t kWave = 4;      // read differently than it is written
-    constexpr std::uint8_t kSkipped = 8;   // not read at all: a separator nobody expects
-    constexpr std::uint8_t kIgnored = 16;  // not read at all: too short for a group
-
-    // The cue of a mark; a mark never relies on colour alone.
-    std::uint8_t CueOf(MarkKind kind)
-    {
-        switch (kind) {
-        case MarkKind::SkippedSeparator:
-            return kSkipped;
-        case MarkKind::IgnoredRemainder:
-            return kIgnored;
-        case MarkKind::LoneDigit:
-        case MarkKind::NotABit:
-        case MarkKind::AboveByte:
-        case MarkKind::NotInCodePage:
-            break;
-        }
-        return kWave;
-    }
-
-} // namespace
+using work::kAlternate;
+using work::kIgnored;
+using work::kLinked;
+using work::kSkipped;
+using work::kWave;
 
 void WorkDisplay::updateFormats(View &field)
 {
     std::vector<Run> runs;
     QPlainTextEdit *box = field.box;
-    const auto &spans = field.structure.bytes;
-    if (!spans.empty() && box->isVisible()) {
+    const work::Reading &reading = readings[field.index];
+    if (!reading.structure.bytes.empty() && box->isVisible()) {
         // Only what the viewport shows is formatted: a huge field costs no more than a small one.
         const QRect view = box->viewport()->rect();
         const int firstShown = box->cursorForPosition(view.topLeft()).position();
         const int lastShown = box->cursorForPosition(view.bottomRight()).position();
         const std::size_t begin = documentToModel(field, firstShown);
-        const std::size_t end = std::min(field.text.size(), documentToModel(field, lastShown) + 1);
-        std::vector<std::uint8_t> cues(end > begin ? end - begin : 0, 0);
-        const auto paint = [&](std::size_t from, std::size_t to, std::uint8_t cue) {
-            for (std::size_t i = std::max(from, begin); i < std::min(to, end); ++i)
-                cues[i - begin] |= cue;
-        };
-        auto span = std::partition_point(
-            spans.begin(), spans.end(), [begin](const TextSpan &s) { return s.end <= begin; });
-        for (; span != spans.end() && span->begin < end; ++span) {
-            const auto k = static_cast<std::size_t>(span - spans.begin());
-            paint(span->begin, span->end,
-                static_cast<std::uint8_t>(
-                    (k % 2 ? kAlternate : 0) | (field.linked == k ? kLinked : 0)));
-        }
-        const auto &marks = field.structure.marks;
-        auto mark = std::partition_point(
-            marks.begin(), marks.end(), [begin](const Mark &m) { return m.span.end <= begin; });
-        for (; mark != marks.end() && mark->span.begin < end; ++mark)
-            paint(mark->span.begin, mark->span.end, CueOf(mark->kind));
-
+        const std::size_t end =
+            std::min(reading.text.size(), documentToModel(field, lastShown) + 1);
+        const std::vector<std::uint8_t> cues = work::Cues(reading, field.linked, begin, end);
         int next = modelToDocument(field, begin);
         for (std::size_t i = begin; i < end; ++i) {
             // The LF of a CR LF pair shares the document's one break with its CR.
@@ -134,7 +95,7 @@ QTextCharFormat WorkDisplay::formatFor(std::uint8_t cues)
 std::size_t WorkDisplay::documentToModel(const View &field, int position) const
 {
     return std::min(static_cast<const FieldBox *>(field.box)->toField(std::max(position, 0)),
-        field.text.size());
+        readings[field.index].text.size());
 }
 
 int WorkDisplay::modelToDocument(const View &field, std::size_t position) const
@@ -145,16 +106,7 @@ int WorkDisplay::modelToDocument(const View &field, std::size_t position) const
 std::optional<std::size_t> WorkDisplay::byteAtDocument(
     const View &field, int position, bool caret) const
 {
-    const auto &spans = field.structure.bytes;
-    const std::size_t at = documentToModel(field, position);
-    const auto span = std::partition_point(
-        spans.begin(), spans.end(), [at](const TextSpan &s) { return s.end <= at; });
-    if (span != spans.end() && span->begin <= at)
-        return static_cast<std::size_t>(span - spans.begin());
-    // A caret right after a byte is on it.
-    if (caret && span != spans.begin() && (span - 1)->end == at && (span - 1)->begin < at)
-        return static_cast<std::size_t>(span - 1 - spans.begin());
-    return std::nullopt;
+    return work::ByteAt(readings[field.index].structure, documentToModel(field, position), caret);
 }
 
 std::optional<int> WorkDisplay::characterAt(const View &field, const QPoint &point) const

@@ -7,6 +7,7 @@
 #include "widgets/accessible_roles.h"
 #include "widgets/field_box.h"
 #include "widgets/screen_room.h"
+#include "widgets/twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -27,8 +28,6 @@ namespace numo {
 
 namespace {
 
-    constexpr int kTwipsPerPixel = 15; // 1440 twips an inch at 96 logical dots an inch
-
     struct TwipRect
     {
         int left, top, width, height;
@@ -44,15 +43,9 @@ namespace {
     constexpr float kText1HeightMargin = 760.0f;
     constexpr float kText1WidthMargin = 100.0f;
 
-    int ToPixels(float twips)
-    {
-        return qRound(twips / static_cast<float>(kTwipsPerPixel));
-    }
-
     QRect ToPixels(const TwipRect &rect)
     {
-        return {ToPixels(static_cast<float>(rect.left)), ToPixels(static_cast<float>(rect.top)),
-            ToPixels(static_cast<float>(rect.width)), ToPixels(static_cast<float>(rect.height))};
+        return Pixels(rect.left, rect.top, rect.width, rect.height);
     }
 
     constexpr std::int16_t kEnter = 13;
@@ -204,7 +197,7 @@ void Form2::Form_Resize()
     const QSize outer = frameGeometry().size();
     const float height = static_cast<float>(outer.height() * kTwipsPerPixel) - kText1HeightMargin;
     const float width = static_cast<float>(outer.width() * kTwipsPerPixel) - kText1WidthMargin;
-    Text1->resize(ToPixels(std::max(width, 0.0f)), ToPixels(std::max(height, 0.0f)));
+    Text1->resize(Pixels(std::max(width, 0.0f)), Pixels(std::max(height, 0.0f)));
 }
 
 void Form2::Command1_Click()

@@ -9,6 +9,7 @@
 #include "mainwindow/work_display.h"
 #include "widgets/line_box.h"
 #include "widgets/screen_room.h"
+#include "widgets/twips.h"
 #include "widgets/whole_item_list.h"
 
 #include <QApplication>
@@ -25,8 +26,7 @@ namespace numo {
 
 namespace {
 
-    // The layout is fixed in twips; Qt's own high-DPI scaling maps logical pixels onto the screen.
-    constexpr int kTwipsPerPixel = 15;
+    // The layout is fixed in twips (widgets/twips.h).
     constexpr int kClientWidthTwips = 10980;
     constexpr int kClientHeightTwips = 9090;
     constexpr int kCaptionHeightTwips = 255; // of the captions over the boxes
@@ -89,11 +89,6 @@ namespace {
         {"Label16", 1800, 1440, 3495, 255, nullptr},
         {"Label17", 1800, 1680, 3615, 255, nullptr},
     };
-
-    constexpr int Pixels(int twips)
-    {
-        return twips / kTwipsPerPixel;
-    }
 
 } // namespace
 
@@ -199,8 +194,7 @@ void Form1::createControls()
     for (const auto &place : kPlacements) {
         auto *control =
             page->findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        control->setGeometry(
-            Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height));
+        control->setGeometry(Pixels(place.left, place.top, place.width, place.height));
         if (place.toolTip) {
             control->setToolTip(QString::fromLatin1(place.toolTip));
             SetDescriptionPart(control, DescriptionPart::Help, control->toolTip());

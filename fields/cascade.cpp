@@ -75,11 +75,11 @@ void ConvertTextLine(FieldSet &fields, State state, std::u16string_view choice)
     if (Deeper(state))
         Command1(fields, state);
     std::optional<Field> source;
-    if (choice == u"ASCII Value")
+    if (choice == kAsciiValue)
         source = Field::DottedDecimal;
-    else if (choice == u"Hex Value")
+    else if (choice == kHexValue)
         source = Field::Hexadecimal;
-    else if (choice == u"Binary Value")
+    else if (choice == kBinaryValue)
         source = Field::Binary;
     std::u16string value;
     if (source) {

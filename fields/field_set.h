@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace numo {
 
@@ -23,6 +24,14 @@ enum class Field : std::uint8_t {
 };
 
 inline constexpr std::size_t kFieldCount = 9;
+
+// The items of the two lists, as the window shows them and the settings file keeps them: the
+// value the naming scheme uses (List1), in this order, and the entry mode (List2).
+inline constexpr std::u16string_view kAsciiValue = u"ASCII Value";
+inline constexpr std::u16string_view kHexValue = u"Hex Value";
+inline constexpr std::u16string_view kBinaryValue = u"Binary Value";
+inline constexpr std::u16string_view kSingleKey = u"Single Key";
+inline constexpr std::u16string_view kString = u"String";
 
 struct FieldSet
 {

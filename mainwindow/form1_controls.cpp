@@ -166,7 +166,8 @@ void Form1::createControls()
     Command6 = button("Command6", QStringLiteral("Convert  Binary  to  ASCII, Hex, and Dec"));
     Text6 = lineBox("Text6");
     Label6 = label("Label6", QStringLiteral("Naming Scheme"));
-    Label7 = label("Label7", QStringLiteral("ASCII Value"));
+    Label7 = label("Label7",
+        QString::fromUtf16(kAsciiValue.data(), static_cast<qsizetype>(kAsciiValue.size())));
     Text7 = lineBox("Text7");
     Label8 = label("Label8", QStringLiteral("Prefix"));
     Text8 = lineBox("Text8");

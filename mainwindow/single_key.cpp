@@ -7,12 +7,6 @@
 
 namespace numo {
 
-namespace {
-
-    const std::u16string kSingleKey = u"Single Key";
-
-} // namespace
-
 void Form1::Text5_KeyPress(std::int16_t &keyAscii)
 {
     if (selectedText(List2) != kSingleKey)

@@ -1,5 +1,6 @@
 #include "mainwindow/standard_keys.h"
 
+#include "fields/field_set.h"
 #include "mainwindow/description_parts.h"
 
 #include <QAbstractButton>
@@ -65,7 +66,7 @@ bool StandardKeys::eventFilter(QObject *watched, QEvent *event)
         if (watched->objectName() == u"Text5") {
             const auto *mode = window.findChild<QListWidget *>(QStringLiteral("List2"));
             const auto chosen = mode->selectedItems();
-            if (chosen.isEmpty() || chosen.first()->text() != u"String")
+            if (chosen.isEmpty() || chosen.first()->text().toStdU16String() != kString)
                 return false; // single key mode: the key goes on as before
         }
         window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName))->click();

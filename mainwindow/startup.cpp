@@ -28,9 +28,10 @@ void Form1::Form_Load()
     });
     EnsureDataFolder();
 
-    List1->addItems({QStringLiteral("ASCII Value"), QStringLiteral("Hex Value"),
-        QStringLiteral("Binary Value")});
-    List2->addItems({QStringLiteral("Single Key"), QStringLiteral("String")});
+    for (const std::u16string_view item : {kAsciiValue, kHexValue, kBinaryValue})
+        List1->addItem(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
+    for (const std::u16string_view item : {kSingleKey, kString})
+        List2->addItem(QString::fromUtf16(item.data(), static_cast<qsizetype>(item.size())));
     // A missing or short settings file ends the read silently; start-up goes on.
     static_cast<void>(readSettingsFile());
 

@@ -97,7 +97,7 @@ namespace {
             groups[i] = static_cast<std::uint16_t>(bytes[2 * i] << 8 | bytes[2 * i + 1]);
         if (groups[0] == 0 && groups[1] == 0 && groups[2] == 0 && groups[3] == 0 && groups[4] == 0
             && groups[5] == 0xFFFF)
-            return "::ffff:" + ToDottedDecimal(bytes.subspan(12));
+            return "::ffff:" + FormatBytes(ByteFormat::DottedDecimal, bytes.subspan(12));
         std::size_t runStart = groups.size();
         std::size_t runLength = 1; // a run must beat this to be compressed
         for (std::size_t i = 0; i < groups.size();) {
@@ -230,6 +230,16 @@ namespace {
         return {row.label, text(true), text(false)};
     }
 
+    std::string Dotted(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::DottedDecimal, bytes);
+    }
+
+    std::string WithColons(Bytes bytes)
+    {
+        return FormatBytes(ByteFormat::HexColons, bytes);
+    }
+
     ByteReading AddressReading(
         const char *label, std::size_t count, Bytes bytes, std::string (*write)(Bytes))
     {
@@ -247,8 +257,8 @@ std::vector<ByteReading> ReadBytes(std::span<const std::uint8_t> bytes)
     readings.reserve(kByteReadingCount);
     for (const NumberRow &row : kNumberRows)
         readings.push_back(NumberReading(row, bytes));
-    readings.push_back(AddressReading("IPv4 address", 4, bytes, ToDottedDecimal));
-    readings.push_back(AddressReading("MAC address", 6, bytes, ToHexWithColons));
+    readings.push_back(AddressReading("IPv4 address", 4, bytes, Dotted));
+    readings.push_back(AddressReading("MAC address", 6, bytes, WithColons));
     readings.push_back(AddressReading("IPv6 address", 16, bytes, Ipv6Text));
     readings.push_back(TextReading(bytes));
     return readings;

@@ -18,6 +18,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -31,6 +32,7 @@ class QPlainTextEdit;
 
 namespace numo {
 
+class ByteInspector;
 class CaptionButton;
 class Form2;
 class WorkDisplay;
@@ -97,6 +99,8 @@ private:
     // Reads the edited boxes into the field set and shows the result; every handler that reads
     // the field set calls it first.
     void syncEdits();
+    // Shows the byte inspector, made on first use, and brings it to the front.
+    void openInspector();
     [[nodiscard]] QWidget *box(Field field) const;
     [[nodiscard]] cascade::State cascadeState();
     [[nodiscard]] std::u16string selectedText(const QListWidget *list) const;
@@ -116,6 +120,8 @@ private:
     FieldSet fields;                 // what the boxes show, but for the edits below
     std::bitset<kFieldCount> edited; // boxes edited since the field set last read them
     bool syncPosted = false;         // a read of the edits waits for the event loop
+    // Per field, a count of the times its text was written or read from the box.
+    std::array<std::uint64_t, kFieldCount> revisions{};
 
     // Controls in tab order, each with its role.
     FieldBox *Text5 = nullptr;         // text line
@@ -160,6 +166,7 @@ private:
     QPointer<Form2> help;
     QPointer<QMessageBox> lastSaveWarning;
     QPointer<WorkDisplay> work;
+    QPointer<ByteInspector> inspector; // none until the user asks for it
     QString text4Description; // Text4's accessible description while its number is readable
 };
 

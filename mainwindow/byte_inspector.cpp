@@ -103,11 +103,8 @@ ByteInspector::ByteInspector(
     for (const QKeySequence &key :
         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
-    // Ctrl+Q ends the program as in the main window and the help window.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-        [] { QApplication::closeAllWindows(); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-        &ByteInspector::helpRequested);
+    // F1 (Help) and Ctrl+Q (quit) are the main window's own shortcuts, which reach its tool
+    // windows too; a second pair here would make each key ambiguous.
     // The signals may come from inside a document's edit: they only ask for an update.
     for (const Entry &entry : entries) {
         connect(entry.box, &QPlainTextEdit::cursorPositionChanged, this, &ByteInspector::schedule);

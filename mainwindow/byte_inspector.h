@@ -53,9 +53,6 @@ public:
     // hand is handled.
     void fieldsChanged();
 
-signals:
-    void helpRequested(); // F1
-
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -108,7 +108,6 @@ void Form1::openInspector()
                 const auto i = static_cast<std::size_t>(field);
                 return ByteInspector::Text{fields.texts[i], revisions[i]};
             });
-        connect(inspector, &ByteInspector::helpRequested, this, &Form1::Command8_Click);
     }
     inspector->show();
     inspector->raise();

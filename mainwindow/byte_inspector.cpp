@@ -81,7 +81,7 @@ ByteInspector::ByteInspector(
     table->setAccessibleName(tr("Readings of the bytes"));
     table->setHorizontalHeaderLabels({tr("Big-endian (network order)"), tr("Little-endian")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // one line a row
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false); // Tab leaves the table, as in any dialog
     table->setWordWrap(false);
@@ -112,6 +112,15 @@ ByteInspector::ByteInspector(
     }
     connect(qApp, &QApplication::focusChanged, this, &ByteInspector::schedule);
     schedule();
+}
+
+ByteInspector::~ByteInspector()
+{
+    // The table gives up the focus while QWidget's destructor runs, after this one: nothing may
+    // call back into this class by then.
+    disconnect(qApp, nullptr, this, nullptr);
+    for (const Entry &entry : entries)
+        disconnect(entry.box, nullptr, this, nullptr);
 }
 
 void ByteInspector::fieldsChanged()

@@ -48,6 +48,7 @@ public:
 
     // A top-level tool window over `window`, deleted when closed.
     ByteInspector(QWidget &window, const std::array<Entry, 4> &entries, TextSource source);
+    ~ByteInspector() override;
 
     // The window changed some field's text: the rows are brought up to date once the event in
     // hand is handled.

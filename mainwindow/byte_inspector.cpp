@@ -81,7 +81,9 @@ ByteInspector::ByteInspector(
     table->setAccessibleName(tr("Readings of the bytes"));
     table->setHorizontalHeaderLabels({tr("Big-endian (network order)"), tr("Little-endian")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed); // one line a row
+    // One line a row: the rows' height is set once rather than measured at every update.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false); // Tab leaves the table, as in any dialog
     table->setWordWrap(false);
@@ -98,7 +100,7 @@ ByteInspector::ByteInspector(
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(line);
     layout->addWidget(table);
-    resize(560, 460);
+    resize(560, 400);
 
     for (const QKeySequence &key :
         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})

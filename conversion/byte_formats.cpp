@@ -122,12 +122,11 @@ const char *ByteFormatName(ByteFormat format)
     return entry ? entry->name : "";
 }
 
-std::vector<std::uint8_t> BytesTouched(
-    std::span<const TextSpan> spans, std::span<const std::uint8_t> bytes, TextSpan selection)
+ByteRange TouchedRange(std::span<const TextSpan> spans, std::size_t byteCount, TextSpan selection)
 {
     if (selection.begin >= selection.end)
-        return {bytes.begin(), bytes.end()};
-    const auto read = spans.first(std::min(spans.size(), bytes.size()));
+        return {0, byteCount};
+    const auto read = spans.first(std::min(spans.size(), byteCount));
     // Spans are sorted, so the touched ones form one run: from the first that ends after the
     // selection begins (or, when empty, stands at or after it) to the last that begins before
     // the selection ends.
@@ -136,10 +135,16 @@ std::vector<std::uint8_t> BytesTouched(
     });
     const auto last = std::partition_point(
         first, read.end(), [&](const TextSpan &span) { return span.begin < selection.end; });
-    const auto from = static_cast<std::size_t>(first - read.begin());
-    const auto to = static_cast<std::size_t>(last - read.begin());
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
-        bytes.begin() + static_cast<std::ptrdiff_t>(to)};
+    return {static_cast<std::size_t>(first - read.begin()),
+        static_cast<std::size_t>(last - read.begin())};
+}
+
+std::vector<std::uint8_t> BytesTouched(
+    std::span<const TextSpan> spans, std::span<const std::uint8_t> bytes, TextSpan selection)
+{
+    const ByteRange range = TouchedRange(spans, bytes.size(), selection);
+    return {bytes.begin() + static_cast<std::ptrdiff_t>(range.begin),
+        bytes.begin() + static_cast<std::ptrdiff_t>(range.end)};
 }
 
 std::string FormatBytes(ByteFormat format, std::span<const std::uint8_t> bytes)

@@ -3,6 +3,7 @@
 
 #include "conversion/byte_structure.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,12 +29,24 @@ inline constexpr ByteFormat kByteFormats[] = {ByteFormat::Hex, ByteFormat::HexSp
 // The menu entry's name, such as "Hex with colons"; empty for a value outside the enum.
 [[nodiscard]] const char *ByteFormatName(ByteFormat format);
 
+// Bytes [begin, end) of a field.
+struct ByteRange
+{
+    std::size_t begin = 0;
+    std::size_t end = 0;
+
+    friend bool operator==(const ByteRange &, const ByteRange &) = default;
+};
+
 // The bytes whose characters a selection touches, in order; `spans` holds the span of each of
 // `bytes`, sorted, as a field's reading gives them. A byte with an empty span (a dotted value
 // without digits) is touched when the selection covers the place where it stands. An empty
 // selection touches every byte.
 [[nodiscard]] std::vector<std::uint8_t> BytesTouched(
     std::span<const TextSpan> spans, std::span<const std::uint8_t> bytes, TextSpan selection);
+// The same as indices into the `byteCount` bytes, found in logarithmic time.
+[[nodiscard]] ByteRange TouchedRange(
+    std::span<const TextSpan> spans, std::size_t byteCount, TextSpan selection);
 
 // The bytes written in `format`: hexadecimal digits are upper case, and no bytes give the empty
 // text (the C array gives "{ }"); linear in the number of bytes. Empty for a value outside the

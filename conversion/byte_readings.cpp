@@ -250,7 +250,7 @@ namespace {
 
 } // namespace
 
-std::vector<ByteReading> ReadBytes(std::span<const std::uint8_t> bytes)
+std::vector<ByteReading> ReadingsOf(std::span<const std::uint8_t> bytes)
 {
     bytes = bytes.first(std::min(bytes.size(), kMaxInspectedBytes));
     std::vector<ByteReading> readings;

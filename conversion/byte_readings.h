@@ -24,7 +24,7 @@ struct ByteReading
     std::optional<std::string> littleEndian;
 };
 
-// Number of rows ReadBytes always gives, whatever the byte count.
+// Number of rows ReadingsOf always gives, whatever the byte count.
 inline constexpr std::size_t kByteReadingCount = 14;
 
 // The readings of the first kMaxInspectedBytes of `bytes`, always in this order and with these
@@ -46,6 +46,6 @@ inline constexpr std::size_t kByteReadingCount = 14;
 // A number that needs more bytes than there are reads "needs 4 bytes" ("needs 1 byte"), an address
 // for any other count "needs exactly 6 bytes", and the text of no bytes "needs 1 byte"; these
 // notes have no `littleEndian`.
-[[nodiscard]] std::vector<ByteReading> ReadBytes(std::span<const std::uint8_t> bytes);
+[[nodiscard]] std::vector<ByteReading> ReadingsOf(std::span<const std::uint8_t> bytes);
 
 } // namespace numo

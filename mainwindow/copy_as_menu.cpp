@@ -43,6 +43,10 @@ bool CopyAsMenu::eventFilter(QObject *watched, QEvent *event)
             showMenu(box->cursorRect().center());
             return true;
         }
+        if (key->key() == Qt::Key_I && key->modifiers() == Qt::ControlModifier) {
+            emit inspectRequested();
+            return true; // the text line's single-key mode never sees it
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -85,6 +89,9 @@ void CopyAsMenu::showMenu(const QPoint &position)
     QMenu *menu = box->createStandardContextMenu(position);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     addSubmenu(*menu);
+    QAction *inspect = menu->addAction(tr("&Inspect bytes"), this, &CopyAsMenu::inspectRequested);
+    inspect->setObjectName(QStringLiteral("InspectBytes"));
+    inspect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I)); // shown only: the box handles it
     menu->popup(box->viewport()->mapToGlobal(position));
 }
 

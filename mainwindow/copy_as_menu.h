@@ -1,6 +1,7 @@
 // "Copy as" in the context menu of a number field or the text line: the bytes the field
 // describes, or those its selection touches, put on the clipboard in one of the byte formats.
 // Nothing here changes a field, a caption or a file; only the clipboard, on the user's choice.
+// After it, "Inspect bytes" (also Ctrl+I in the box) asks for the byte inspector.
 #pragma once
 
 #include "conversion/notation.h"
@@ -24,13 +25,15 @@ class CopyAsMenu : public QObject
     Q_OBJECT
 
 public:
-    // Takes over the box's context menu: the standard entries, then the "Copy as" submenu.
+    // Takes over the box's context menu: the standard entries, the "Copy as" submenu, then
+    // "Inspect bytes".
     // `text` gives the field's text as the window holds it.
     CopyAsMenu(FieldBox *box, Notation notation, std::function<const std::u16string &()> text);
 
 signals:
     // A format went to the clipboard: its text and the entry's name.
     void copied(const QString &text, const QString &format);
+    void inspectRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "help/form2.h"
 #include "mainwindow/artwork.h"
+#include "mainwindow/byte_inspector.h"
 #include "mainwindow/caption_button.h"
 #include "mainwindow/standard_keys.h"
 #include "mainwindow/window_font.h"
@@ -68,6 +69,7 @@ Form1::~Form1()
 {
     // Focus moves while the controls go; the page must not be asked to scroll to them then.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    delete inspector.data();
     delete work.data(); // it gives back what it set on controls that are still alive here
     delete help.data();
 }
@@ -94,6 +96,25 @@ void Form1::setShowWork(bool on)
 WorkDisplay *Form1::workDisplay() const
 {
     return work.data();
+}
+
+void Form1::openInspector()
+{
+    if (!inspector) {
+        inspector = new ByteInspector(*this,
+            {{{Text1, Notation::DottedDecimal, Field::DottedDecimal},
+                {Text2, Notation::Hexadecimal, Field::Hexadecimal},
+                {Text3, Notation::Binary, Field::Binary},
+                {Text5, Notation::TextLine, Field::TextLine}}},
+            [this](Field field) {
+                syncEdits();
+                const auto i = static_cast<std::size_t>(field);
+                return ByteInspector::Text{fields.texts[i], revisions[i]};
+            });
+    }
+    inspector->show();
+    inspector->raise();
+    inspector->activateWindow();
 }
 
 // --- the field set and the boxes ------------------------------------------------------------
@@ -137,6 +158,7 @@ void Form1::writeBack(FieldSet &&next)
         if (next.texts[i] == fields.texts[i])
             continue;
         changed.set(i);
+        ++revisions[i];
         // The write-back is no edit of the user's: nothing listens while the box changes.
         const QSignalBlocker quiet(box(static_cast<Field>(i)));
         if (auto *multiLine = qobject_cast<FieldBox *>(box(static_cast<Field>(i))))
@@ -148,6 +170,8 @@ void Form1::writeBack(FieldSet &&next)
     fields = std::move(next);
     if (work)
         work->show(fields, changed);
+    if (inspector)
+        inspector->fieldsChanged();
     if (suffixChanged)
         Text8_Change();
 }
@@ -174,10 +198,14 @@ void Form1::syncEdits()
         return;
     const std::bitset<kFieldCount> read = std::exchange(edited, {});
     for (std::size_t i = 0; i < kFieldCount; ++i)
-        if (read[i])
+        if (read[i]) {
             fields.texts[i] = TextOf(box(static_cast<Field>(i)));
+            ++revisions[i];
+        }
     if (work)
         work->show(fields, read);
+    if (inspector)
+        inspector->fieldsChanged();
     if (read[static_cast<std::size_t>(Field::Suffix)])
         Text8_Change();
     else if (read[static_cast<std::size_t>(Field::Prefix)])
@@ -228,6 +256,8 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (help)
         help->close();
+    if (inspector)
+        inspector->close();
     QWidget::closeEvent(event);
 }
 

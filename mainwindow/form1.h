@@ -18,6 +18,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,7 @@ class QScrollArea;
 
 namespace numo {
 
+class ByteInspector;
 class CaptionButton;
 class Form2;
 class WorkDisplay;
@@ -101,6 +103,8 @@ private:
     // Reads the edited boxes into the field set and shows the result; every handler that reads
     // the field set calls it first.
     void syncEdits();
+    // Shows the byte inspector, made on first use, and brings it to the front.
+    void openInspector();
     [[nodiscard]] QWidget *box(Field field) const;
     [[nodiscard]] cascade::State cascadeState();
     [[nodiscard]] std::u16string selectedText(const QListWidget *list) const;
@@ -120,6 +124,8 @@ private:
     FieldSet fields;                 // what the boxes show, but for the edits below
     std::bitset<kFieldCount> edited; // boxes edited since the field set last read them
     bool syncPosted = false;         // a read of the edits waits for the event loop
+    // Per field, a count of the times its text was written or read from the box.
+    std::array<std::uint64_t, kFieldCount> revisions{};
 
     QScrollArea *scroller = nullptr; // frameless, and with no scroll bar while the page fits
     QWidget *page = nullptr;         // the design area: the logo and every control below
@@ -167,6 +173,7 @@ private:
     QPointer<Form2> help;
     QPointer<QMessageBox> lastSaveWarning;
     QPointer<WorkDisplay> work;
+    QPointer<ByteInspector> inspector; // none until the user asks for it
 };
 
 } // namespace numo

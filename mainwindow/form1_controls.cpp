@@ -281,16 +281,19 @@ void Form1::connectEvents()
         {Text1, Notation::DottedDecimal, Field::DottedDecimal},
         {Text2, Notation::Hexadecimal, Field::Hexadecimal},
         {Text3, Notation::Binary, Field::Binary}, {Text5, Notation::TextLine, Field::TextLine}};
-    for (const auto &[box, notation, field] : copyAs)
-        connect(new CopyAsMenu(box, notation,
-                    [this, field = field]() -> const std::u16string & {
-                        syncEdits();
-                        return fields[field];
-                    }),
-            &CopyAsMenu::copied, this, [this](const QString &text, const QString &format) {
+    for (const auto &[box, notation, field] : copyAs) {
+        auto *menu =
+            new CopyAsMenu(box, notation, [this, field = field]() -> const std::u16string & {
+                syncEdits();
+                return fields[field];
+            });
+        connect(
+            menu, &CopyAsMenu::copied, this, [this](const QString &text, const QString &format) {
                 if (work)
                     work->clipboardWritten(text, format);
             });
+        connect(menu, &CopyAsMenu::inspectRequested, this, &Form1::openInspector);
+    }
 }
 
 } // namespace numo

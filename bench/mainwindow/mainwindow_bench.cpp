@@ -1,5 +1,6 @@
 // The main window at work: large hexadecimal pastes through the whole cascade with every field
-// painted, one single-key conversion, and start-up time and memory beside other windows'.
+// painted, a caret move in a large field with the byte inspector open, one single-key
+// conversion, and start-up time and memory beside other windows'.
 #include "mainwindow/form1.h"
 
 #include <QApplication>
@@ -70,6 +71,62 @@ void BM_HexPasteThroughCascade(benchmark::State &state)
         state.ResumeTiming();
         window.form.Command4_Click();
         window.form.repaint();
+    }
+    state.counters["bytes"] = static_cast<double>(state.range(0));
+}
+
+// One caret move (Right) in a large hexadecimal field, with every update it sets off handled:
+// the box's, the work display's and, when the second argument is 1, the byte inspector's.
+void BM_CaretMoveWithInspector(benchmark::State &state)
+{
+    ShownWindow window;
+    auto *hex = window.get<QPlainTextEdit>("Text2");
+    const auto press = [hex](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(hex, &event);
+    };
+    hex->setFocus();
+    hex->setPlainText(HexBytes(static_cast<int>(state.range(0))));
+    QApplication::processEvents();
+    if (state.range(1) != 0) {
+        press(Qt::Key_I, Qt::ControlModifier);
+        QApplication::processEvents(); // the field read once
+    }
+    press(Qt::Key_Home, Qt::ControlModifier);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        press(Qt::Key_Right);
+        QApplication::processEvents();
+    }
+    state.counters["bytes"] = static_cast<double>(state.range(0));
+}
+
+// The byte inspector's own share of a caret move in a large hexadecimal field: its one update,
+// timed apart from the box's and the work display's.
+void BM_InspectorUpdateAfterCaretMove(benchmark::State &state)
+{
+    ShownWindow window;
+    auto *hex = window.get<QPlainTextEdit>("Text2");
+    const auto press = [hex](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(hex, &event);
+    };
+    hex->setFocus();
+    hex->setPlainText(HexBytes(static_cast<int>(state.range(0))));
+    QApplication::processEvents();
+    press(Qt::Key_I, Qt::ControlModifier);
+    QApplication::processEvents(); // the field read once
+    auto *inspector = window.form.findChild<QWidget *>(QStringLiteral("ByteInspector"));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        press(Qt::Key_Right);
+        state.ResumeTiming();
+        QCoreApplication::sendPostedEvents(inspector);
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
     }
     state.counters["bytes"] = static_cast<double>(state.range(0));
 }
@@ -283,6 +340,14 @@ BENCHMARK(BM_HexPasteThroughCascade)
     ->ArgsProduct({{10'000, 100'000 / 3, 1'000'000 / 3}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+BENCHMARK(BM_CaretMoveWithInspector)
+    ->ArgsProduct({{1'000'000 / 3, 1'000'000}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InspectorUpdateAfterCaretMove)
+    ->Arg(1'000'000 / 3)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(200); // the untimed rest of each move takes far longer than the timed part
 BENCHMARK(BM_SingleKeyConversion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartUpNumo)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartUpEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -24,7 +24,7 @@ namespace {
     // The reading labelled `label`, or a "no such row" reading.
     ByteReading Read(const Bytes &bytes, std::string_view label)
     {
-        for (ByteReading &reading : ReadBytes(bytes)) {
+        for (ByteReading &reading : ReadingsOf(bytes)) {
             if (reading.label == label)
                 return std::move(reading);
         }

@@ -67,6 +67,18 @@ type_keys "8C 00 FF FF"
 xdotool key --clearmodifiers Menu a Down Down Down Down Return # Copy as, the fifth entry
 expect_clipboard "{ 0x8C, 0x00, 0xFF, 0xFF }"
 
+step="byte inspector: ctrl+i in the hexadecimal field, a reading copied from the keyboard"
+xdotool key --clearmodifiers ctrl+a
+type_keys "8C00FFFF"
+xdotool key --clearmodifiers Home ctrl+i # the bytes from the caret's byte on
+wait_for 10 "the byte inspector" window_count_is 2
+inspector=$(xdotool search --onlyvisible --class numo | grep -v -x "$window" | head -n 1)
+xdotool windowfocus --sync "$inspector"
+xdotool key --clearmodifiers Down Down Down Down ctrl+c # Unsigned 32-bit, big-endian
+expect_clipboard "2348875775"
+xdotool key --clearmodifiers Escape
+wait_for 10 "the byte inspector closed" window_count_is 1
+
 step="help: search a word with Enter and see it marked"
 open_help
 search_help "binary"

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QToolTip>
 
@@ -133,8 +134,9 @@ inline QString ToolTipAt(QPlainTextEdit *box, int position)
 // "ink.Label1", "faint.Text3" and "tint.Text2" how far marks stand out (Ink),
 // "dir.Text5" the direction of its text, "dim.Label1" whether a caption is dimmed, "cue.Text2.3"
 // and "tip.Text2.3" the cues and tool tip at a position; the focus, the clipboard, the busy
-// cursor, the title and size, whether the window and the help window show, the settings file
-// (line ends as "/") and the save warning.
+// cursor, the title and size, "inspector" (the byte inspector's line, or "closed") and
+// "inspector.4" (that row: label, big-endian and little-endian text), whether the window and the
+// help window show, the settings file (line ends as "/") and the save warning.
 inline QString Seen(const Window &w, const QString &what)
 {
     QCoreApplication::sendPostedEvents(); // what the user sees once the events are handled
@@ -233,6 +235,25 @@ inline QString Seen(const Window &w, const QString &what)
                     ? "window"
                     : "other");
         return roles.join(u' ');
+    }
+    if (name == u"inspector") {
+        const QWidget *inspector = Inspector();
+        if (!inspector)
+            return QStringLiteral("closed");
+        const auto windows = QApplication::topLevelWidgets();
+        if (const auto shown = std::count_if(windows.begin(), windows.end(),
+                [](const QWidget *each) { return each->objectName() == u"ByteInspector"; });
+            shown > 1)
+            return QStringLiteral("%1 shown").arg(shown);
+        if (part.isEmpty())
+            return inspector->findChild<QLabel *>()->text();
+        const auto *table = inspector->findChild<QTableWidget *>();
+        const int row = part.toInt();
+        QString seen = table->verticalHeaderItem(row)->text() + QStringLiteral(": ")
+            + table->item(row, 0)->text();
+        return table->columnSpan(row, 0) == 2
+            ? seen
+            : seen + QStringLiteral(" / ") + table->item(row, 1)->text();
     }
     // From here on a check names a control: "Text2", "Text2.t" or "cue.Text2.3".
     const QString control = part.isEmpty() || part == u"t" || part == u"d" ? name : part;

@@ -75,6 +75,15 @@ inline QPoint PointOf(const QPlainTextEdit *box, int position)
     return box->cursorRect(cursor).center() + QPoint(2, 0);
 }
 
+// The byte inspector's window while it shows, else null.
+inline QWidget *Inspector()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == u"ByteInspector" && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
 // What a check names (form1_checks.h).
 inline QString Seen(const Window &w, const QString &what);
 
@@ -102,15 +111,16 @@ inline QMenu *OpenCopyAs(QWidget *field, bool shiftF10)
 // Runs steps separated by "; ". Before the start, on the data folder: "write ini bytes" (or txt),
 // "dir ini" (a folder in its place), "gone" (the folder's parent missing too), "locale de_DE" (the
 // default locale). In the window: "type", "paste", "click" and "key" (../common/steps.h),
-// "fill Text4 9" (that many digits 1), "menu Text2" (its context menu opened and closed), "copyas
-// Text2 3" and "copyasf10 Text2 3" (that entry of Copy as, from the Menu key or Shift+F10), "press
-// List1" (Return, no release), "dbl List1 1", "select List1 2", "caret Text2 8" (Home, then that
-// many Right), "back Text2 8" (End, then that many Shift+Left), "watch Text4" (whether the busy
-// cursor shows while the box is written), "hover Text5 1" and "hoverlow Text5 1" (at its bottom
-// edge), "leave Text5", "palette #fff #38c #000" (base, highlight, text; then
-// window, window text, highlighted text, link and placeholder), "off" and "on" (the work
-// display), "restart" (a new window on the same folder), "expect what=seen" (a check, as in Seen,
-// between steps).
+// "fill Text4 9" (that many digits 1), "menu Text2" (its context menu opened and closed), "inspect
+// Text2" (its "Inspect bytes" entry), "inspector Down Ctrl+C" (keys in the byte inspector's
+// table, its window active), "copyas Text2 3" and "copyasf10 Text2 3" (that entry of Copy as, from
+// the Menu key or Shift+F10), "press List1" (Return, no release), "dbl List1 1", "select List1 2",
+// "caret Text2 8" (Home, then that many Right), "back Text2 8" (End, then that many Shift+Left),
+// "watch Text4" (whether the busy cursor shows while the box is written), "hover Text5 1" and
+// "hoverlow Text5 1" (at its bottom edge), "leave Text5", "palette #fff #38c #000" (base,
+// highlight, text; then window, window text, highlighted text, link and placeholder), "off" and
+// "on" (the work display), "restart" (a new window on the same folder), "expect what=seen" (a
+// check, as in Seen, between steps).
 inline void Run(Window &w, const QString &script)
 {
     for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
@@ -146,6 +156,15 @@ inline void Run(Window &w, const QString &script)
             w.form->setShowWork(verb == u"on");
         } else if (verb == u"restart") {
             w.form = std::make_unique<Form1>(w.folder);
+        } else if (verb == u"inspector") {
+            QWidget *inspector = Inspector();
+            QVERIFY(inspector);
+            inspector->activateWindow(); // a tool window counts as active with its owner
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == inspector; }));
+            for (const QString &each : step.section(u' ', 1).split(u' ')) {
+                const QKeyCombination key = QKeySequence::fromString(each)[0];
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            }
         } else if (!(control = Find(w.form.get(), step))) {
             return;                   // failed, naming the step
         } else if (verb == u"menu") { // the context menu, opened from the keyboard and closed
@@ -160,6 +179,14 @@ inline void Run(Window &w, const QString &script)
                 QVERIFY(QTest::qWaitForWindowActive(focus->window()));
                 focus->setFocus();
             }
+        } else if (verb == u"inspect") {
+            QContextMenuEvent request(
+                QContextMenuEvent::Keyboard, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(control, &request);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            menu->setActiveAction(menu->findChild<QAction *>(QStringLiteral("InspectBytes")));
+            QTest::keyClick(menu, Qt::Key_Return);
         } else if (verb.startsWith(u"copyas")) {
             control->setFocus();
             QMenu *copyAs = OpenCopyAs(control, verb == u"copyasf10");

@@ -1,9 +1,10 @@
 // Random input over the real windows: typed and pasted text of every kind (separators, the code
 // page's characters and characters outside it, long runs, line breaks), the editing keys, the
 // window keys, clicks, double-clicks and hovers over every control of the main window and the
-// help window, the context menu and Copy as. Every 25 actions the pending events are handled and
-// every box must show what the window's field set holds; between those, the events come one on
-// another with no event loop between them, as they do when the program is busy.
+// help window, the context menu, Copy as and the byte inspector. Every 25 actions the pending
+// events are handled and every box must show what the window's field set holds; between those,
+// the events come one on another with no event loop between them, as they do when the program is
+// busy.
 //
 // NUMO_RANDOM_SEEDS (comma-separated) and NUMO_RANDOM_ACTIONS (per seed) set the run. Each seed
 // is a row of its own, and a seed replays the same actions: NUMO_RANDOM_SEEDS=7 replays row "seed
@@ -165,7 +166,8 @@ private:
             Qt::Key_F1, Qt::SHIFT | Qt::Key_F10, Qt::Key_Menu, Qt::Key_Space, Qt::CTRL | Qt::Key_A,
             Qt::CTRL | Qt::Key_C, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_Z,
             Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Home,
-            Qt::CTRL | Qt::Key_End, Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_W};
+            Qt::CTRL | Qt::Key_End, Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_W,
+            Qt::CTRL | Qt::Key_I};
         QKeyCombination combination = kKeys[below(std::size(kKeys))];
         Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
         if (combination.keyboardModifiers() == Qt::NoModifier && chance(30))

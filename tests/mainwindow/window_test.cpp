@@ -178,6 +178,33 @@ const Row kRows[] = {
         "expect warning=numo2.txt; expect warning.reason=No such file or directory; " kSave,
         "warning=numo2.ini|warning.reason=No such file or directory|Command7=enabled|ini=missing|"
         "txt=missing|folder=missing"},
+    {"inspector_dotted_decimal_once", nullptr,
+        "type Text1 1.2.3; caret Text1 2; key Text1 Ctrl+I; key Text1 Ctrl+I",
+        "inspector=Dotted decimal field, bytes 2 to 3 of 3|inspector.2=Unsigned 16-bit: 515 / 770"},
+    {"inspector_hexadecimal", nullptr, "type Text2 8C00FFFF; caret Text2 0; key Text2 Ctrl+I",
+        "inspector=Hexadecimal field, bytes 1 to 4 of 4|"
+        "inspector.4=Unsigned 32-bit: 2348875775 / 4294901900|inspector.10=IPv4 address: "
+        "140.0.255.255|Text1=|clipboard=before"},
+    {"inspector_binary", nullptr, "type Text3 01000001 01000010; caret Text3 0; key Text3 Ctrl+I",
+        "inspector=Binary field, bytes 1 to 2 of 2|inspector.13=Text (UTF-8): AB"},
+    {"inspector_menu_text_line_controls_shown", nullptr, "paste Text5 A\001B; inspect Text5",
+        "inspector=Text line, bytes 1 to 3 of 3|inspector.13=Text (UTF-8): A\u2401B"},
+    {"inspector_follows_caret_selection_focus", nullptr,
+        "type Text5 xyz; type Text2 01 02 03 04; key Text2 Ctrl+I; caret Text2 3; "
+        "expect inspector=Hexadecimal field, bytes 2 to 4 of 4; back Text2 4; "
+        "expect inspector=Hexadecimal field, bytes 3 to 4 of 4; caret Text5 1",
+        "inspector=Text line, bytes 2 to 3 of 3|inspector.2=Unsigned 16-bit: 31098 / 31353"},
+    {"inspector_empty_field", nullptr, "key Text3 Ctrl+I",
+        "inspector=Binary field: no bytes|inspector.0=Unsigned 8-bit: needs 1 byte"},
+    {"inspector_reads_field_out_of_step", nullptr,
+        "type Text2 41 42; click Command4; type Text2 43; key Text2 Ctrl+I",
+        "inspector=Hexadecimal field, byte 1 of 1|inspector.13=Text (UTF-8): C|Text5=AB"},
+    {"inspector_copy_cell_and_close", nullptr,
+        "type Text2 8C00FFFF; caret Text2 0; key Text2 Ctrl+I; inspector Down Down Down Down "
+        "Ctrl+C; expect clipboard=2348875775; inspector F1 Escape",
+        "inspector=closed|help=shown"},
+    {"inspector_ctrl_q_ends_numo", nullptr, "key Text2 Ctrl+I; inspector Ctrl+Q",
+        "inspector=closed|window=closed"},
     {"copyas_menu_key", nullptr, "type Text2 8C-00-FF-FF; copyas Text2 4",
         "clipboard={ 0x8C, 0x00, 0xFF, 0xFF }|Text2=8C-00-FF-FF|Text1=|Text6.d=Put on the "
         "clipboard as C array, 26 characters:\n{ 0x8C, 0x00, 0xFF, 0xFF }"},
@@ -323,16 +350,23 @@ private slots:
 
     void nothing_written_changes()
     {
-        // The same session with and without the display, and with the fields' context menus
-        // opened and closed after every step: every field, caption, focus, the clipboard and the
-        // files after each step.
+        // The same session with and without the display, with the fields' context menus opened
+        // and closed after every step, and with the byte inspector open: every field, caption,
+        // focus, the clipboard and the files after each step.
         const QStringList steps = {"type Text5 N\u00e9 ; click Command3",
             "caret Text2 4; hover Text1 1; type Text2 0x1F abc; click Command4",
             "type Text3 0110 0001; click Command6", "type Text1 1.300; click Command1",
             "type Text8 .png; click Command7"};
-        const auto session = [&](bool showWork, bool menus) {
+        const auto session = [&](bool showWork, bool menus, bool inspect = false) {
             Window window;
             window.form->setShowWork(showWork);
+            if (inspect) {
+                Run(window, QStringLiteral("key Text2 Ctrl+I"));
+                window.form->activateWindow();
+                if (!QTest::qWaitFor(
+                        [&] { return QApplication::activeWindow() == window.form.get(); }))
+                    return QStringList{QStringLiteral("main window not active")};
+            }
             QStringList states;
             for (const QString &step : steps) {
                 Run(window, step);
@@ -342,7 +376,8 @@ private slots:
                 for (const char *what : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
                          "Text7", "Text8", "Text9", "clipboard", "focus", "ini"})
                     state += Seen(window, QString::fromLatin1(what)) + u'|';
-                for (QLabel *label : window.form->findChildren<QLabel *>())
+                for (QLabel *label :
+                    window.form->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
                     state += label->text() + u'|';
                 QFile help(window.folder + QStringLiteral("/numo2.txt"));
                 states << state + QString::number(help.size());
@@ -352,6 +387,7 @@ private slots:
         const QStringList plain = session(false, false);
         QCOMPARE(session(true, false), plain);
         QCOMPARE(session(true, true), plain);
+        QCOMPARE(session(true, false, true), plain);
     }
 };
 

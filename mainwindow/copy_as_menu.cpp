@@ -31,24 +31,6 @@ CopyAsMenu::CopyAsMenu(
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(box, &QWidget::customContextMenuRequested, this, &CopyAsMenu::showMenu);
-    box->installEventFilter(this);
-}
-
-bool CopyAsMenu::eventFilter(QObject *watched, QEvent *event)
-{
-    // Shift+F10 opens the menu at the caret, as the Menu key does.
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            showMenu(box->cursorRect().center());
-            return true;
-        }
-        if (key->key() == Qt::Key_I && key->modifiers() == Qt::ControlModifier) {
-            emit inspectRequested();
-            return true; // the text line's single-key mode never sees it
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void CopyAsMenu::addSubmenu(QMenu &menu)
@@ -91,7 +73,7 @@ void CopyAsMenu::showMenu(const QPoint &position)
     addSubmenu(*menu);
     QAction *inspect = menu->addAction(tr("&Inspect bytes"), this, &CopyAsMenu::inspectRequested);
     inspect->setObjectName(QStringLiteral("InspectBytes"));
-    inspect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I)); // shown only: the box handles it
+    inspect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I)); // shown only: the window handles it
     menu->popup(box->viewport()->mapToGlobal(position));
 }
 

@@ -1,7 +1,7 @@
 // "Copy as" in the context menu of a number field or the text line: the bytes the field
 // describes, or those its selection touches, put on the clipboard in one of the byte formats.
 // Nothing here changes a field, a caption or a file; only the clipboard, on the user's choice.
-// After it, "Inspect bytes" (also Ctrl+I in the box) asks for the byte inspector.
+// After it, "Inspect bytes" asks for the byte inspector (Ctrl+I, which the window handles).
 #pragma once
 
 #include "conversion/notation.h"
@@ -34,9 +34,6 @@ signals:
     // A format went to the clipboard: its text and the entry's name.
     void copied(const QString &text, const QString &format);
     void inspectRequested();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showMenu(const QPoint &position);

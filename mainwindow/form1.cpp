@@ -4,7 +4,6 @@
 #include "mainwindow/artwork.h"
 #include "mainwindow/byte_inspector.h"
 #include "mainwindow/caption_button.h"
-#include "mainwindow/standard_keys.h"
 #include "mainwindow/window_font.h"
 #include "mainwindow/work_display.h"
 #include "widgets/accessible_roles.h"
@@ -58,7 +57,7 @@ Form1::Form1(const QString &dataFolderPath, QWidget *parent)
     for (std::size_t i = 0; i < kFieldCount; ++i)
         fields.texts[i] = TextOf(box(static_cast<Field>(i))); // the design texts
     connectEvents();
-    new StandardKeys(*this);
+    setUpKeys();
     setFont(ChooseWindowFont(*this));
     Form_Load();
     Text5->setFocus();
@@ -83,10 +82,12 @@ QIcon Form1::programIcon()
 void Form1::setShowWork(bool on)
 {
     if (on && !work) {
-        work = new WorkDisplay(*this,
-            {{{Text1, Label1, Notation::DottedDecimal}, {Text2, Label2, Notation::Hexadecimal},
-                {Text3, Label3, Notation::Binary}, {Text5, Label5, Notation::TextLine}}},
-            Text6);
+        std::array<WorkDisplay::Entry, 4> entries;
+        const auto shown = byteFields();
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            entries[i] = {
+                static_cast<QPlainTextEdit *>(shown[i].box), shown[i].caption, *shown[i].notation};
+        work = new WorkDisplay(*this, entries, Text6);
         work->show(fields, std::bitset<kFieldCount>().set());
     } else if (!on) {
         delete work.data();
@@ -101,16 +102,16 @@ WorkDisplay *Form1::workDisplay() const
 void Form1::openInspector()
 {
     if (!inspector) {
-        inspector = new ByteInspector(*this,
-            {{{Text1, Notation::DottedDecimal, Field::DottedDecimal},
-                {Text2, Notation::Hexadecimal, Field::Hexadecimal},
-                {Text3, Notation::Binary, Field::Binary},
-                {Text5, Notation::TextLine, Field::TextLine}}},
-            [this](Field field) {
-                syncEdits();
-                const auto i = static_cast<std::size_t>(field);
-                return ByteInspector::Text{fields.texts[i], revisions[i]};
-            });
+        std::array<ByteInspector::Entry, 4> entries;
+        const auto followed = byteFields();
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            entries[i] = {
+                static_cast<FieldBox *>(followed[i].box), *followed[i].notation, followed[i].field};
+        inspector = new ByteInspector(*this, entries, [this](Field field) {
+            syncEdits();
+            const auto i = static_cast<std::size_t>(field);
+            return ByteInspector::Text{fields.texts[i], revisions[i]};
+        });
     }
     inspector->show();
     inspector->raise();
@@ -119,11 +120,37 @@ void Form1::openInspector()
 
 // --- the field set and the boxes ------------------------------------------------------------
 
+std::array<Form1::FieldControls, kFieldCount> Form1::fieldControls() const
+{
+    return {{
+        {Field::DottedDecimal, Text1, Label1, Notation::DottedDecimal, Command1,
+            "the decimal field"},
+        {Field::Hexadecimal, Text2, Label2, Notation::Hexadecimal, Command4,
+            "the hexadecimal field"},
+        {Field::Binary, Text3, Label3, Notation::Binary, Command6, "the binary field"},
+        {Field::LargeDecimal, Text4, Label4, std::nullopt, Command2, "the large decimal field"},
+        {Field::TextLine, Text5, Label5, Notation::TextLine, Command3,
+            "the text line, in String mode"},
+        {Field::NamingScheme, Text6, Label10, std::nullopt, nullptr, nullptr},
+        {Field::Prefix, Text7, Label8, std::nullopt, nullptr, nullptr},
+        {Field::Suffix, Text8, Label9, std::nullopt, nullptr, nullptr},
+        {Field::NamingValue, Text9, Label7, std::nullopt, nullptr, nullptr},
+    }};
+}
+
+std::array<Form1::FieldControls, 4> Form1::byteFields() const
+{
+    std::array<FieldControls, 4> shown{};
+    std::size_t n = 0;
+    for (const FieldControls &each : fieldControls())
+        if (each.notation)
+            shown[n++] = each;
+    return shown;
+}
+
 QWidget *Form1::box(Field field) const
 {
-    QWidget *const boxes[kFieldCount] = {
-        Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9};
-    return boxes[static_cast<std::size_t>(field)];
+    return fieldControls()[static_cast<std::size_t>(field)].box;
 }
 
 cascade::State Form1::cascadeState()
@@ -213,37 +240,6 @@ void Form1::syncEdits()
 }
 
 // --- window events --------------------------------------------------------------------------
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == page && event->type() == QEvent::Paint) {
-        // Drawn on the page, over its background, so that it scrolls with the controls.
-        QPainter(page).drawPixmap(0, 0, logo);
-    } else if (watched == Text5 && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        // Tab moves the focus away and delivers no character to the text line.
-        if (!key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            auto keyAscii = static_cast<std::int16_t>(key->text().at(0).unicode());
-            Text5_KeyPress(keyAscii);
-        }
-    } else if (watched == Text5 && event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->isAutoRepeat()) // a held key converts once, at its real release
-            Text5_KeyUp(key->key(), key->modifiers());
-    } else if ((watched == List1 || watched == List2) && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const auto *list = static_cast<QListWidget *>(watched);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && !list->selectedItems().isEmpty()) {
-            if (list == List1)
-                List1_DblClick();
-            else
-                List2_DblClick();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 void Form1::moveEvent(QMoveEvent *event)
 {

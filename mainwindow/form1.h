@@ -8,6 +8,7 @@
 #pragma once
 
 #include "conversion/bit_tables.h"
+#include "conversion/notation.h"
 #include "fields/cascade.h"
 #include "fields/field_set.h"
 #include "widgets/field_box.h"
@@ -22,9 +23,12 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+class QAbstractButton;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QMessageBox;
@@ -105,7 +109,26 @@ private:
     void syncEdits();
     // Shows the byte inspector, made on first use, and brings it to the front.
     void openInspector();
+
+    // One text box of the window and what belongs to it: its field, its caption, the notation
+    // it shows bytes in (the four byte fields), the button its Ctrl+Enter presses and how that
+    // button's key hint names the field.
+    struct FieldControls
+    {
+        Field field;
+        QWidget *box;
+        QLabel *caption;
+        std::optional<Notation> notation;
+        QAbstractButton *button;
+        const char *where;
+    };
+    [[nodiscard]] std::array<FieldControls, kFieldCount> fieldControls() const;
+    // The four fields that show bytes: dotted decimal, hexadecimal, binary and the text line.
+    [[nodiscard]] std::array<FieldControls, 4> byteFields() const;
     [[nodiscard]] QWidget *box(Field field) const;
+    // The keys of the window, all decided here (form1_keys.cpp).
+    void setUpKeys();
+    bool fieldKey(const FieldControls &field, const QKeyEvent &key);
     [[nodiscard]] cascade::State cascadeState();
     [[nodiscard]] std::u16string selectedText(const QListWidget *list) const;
     static void selectItem(QListWidget *list, const std::u16string &text);

@@ -21,6 +21,7 @@
 #include <QTextDocument>
 
 #include <limits>
+#include <vector>
 
 namespace numo {
 
@@ -207,9 +208,9 @@ void Form1::createControls()
         }
     }
 
-    const std::pair<QWidget *, QLabel *> captioned[] = {{Text1, Label1}, {Text2, Label2},
-        {Text3, Label3}, {Text4, Label4}, {Text5, Label5}, {Text6, Label10}, {Text7, Label8},
-        {Text8, Label9}, {Text9, Label7}, {List1, Label11}, {List2, Label12}};
+    std::vector<std::pair<QWidget *, QLabel *>> captioned = {{List1, Label11}, {List2, Label12}};
+    for (const FieldControls &each : fieldControls())
+        captioned.emplace_back(each.box, each.caption);
     for (const auto &[control, caption] : captioned) {
         control->setAccessibleName(caption->text());
         caption->setBuddy(control);
@@ -271,19 +272,11 @@ void Form1::connectEvents()
     connect(List2, &QListWidget::itemDoubleClicked, this, &Form1::List2_DblClick);
     connect(qApp, &QApplication::focusChanged, this,
         [this](QWidget *, QWidget *now) { scrollIntoView(now); });
-    // Key presses and releases of Text5 and Enter in the lists.
-    Text5->installEventFilter(this);
-    List1->installEventFilter(this);
-    List2->installEventFilter(this);
 
     // "Copy as" in the context menus of the fields that describe bytes.
-    const std::tuple<FieldBox *, Notation, Field> copyAs[] = {
-        {Text1, Notation::DottedDecimal, Field::DottedDecimal},
-        {Text2, Notation::Hexadecimal, Field::Hexadecimal},
-        {Text3, Notation::Binary, Field::Binary}, {Text5, Notation::TextLine, Field::TextLine}};
-    for (const auto &[box, notation, field] : copyAs) {
-        auto *menu =
-            new CopyAsMenu(box, notation, [this, field = field]() -> const std::u16string & {
+    for (const FieldControls &each : byteFields()) {
+        auto *menu = new CopyAsMenu(static_cast<FieldBox *>(each.box), *each.notation,
+            [this, field = each.field]() -> const std::u16string & {
                 syncEdits();
                 return fields[field];
             });

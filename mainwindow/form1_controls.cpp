@@ -20,7 +20,9 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
+#include <iterator>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 namespace numo {
@@ -39,7 +41,8 @@ namespace {
         const char *toolTip;          // nullptr: none
     };
 
-    // Every control in tab order (labels take no focus), with its design position and tool tip.
+    // Every control in tab order (labels take no focus), with its design position and tool tip;
+    // the controls are made in this order.
     constexpr Placement kPlacements[] = {
         {"Text5", 0, 2640, 6975, 615,
             "Type text here to have it converted to bytes, hex, and bin."},
@@ -107,9 +110,27 @@ void Form1::createControls()
     page->installEventFilter(this); // the logo is drawn there
     fitScreen();
 
-    const auto textBox = [this](const char *name) {
+    // Each control as it is made, in tab order: its name, design position and tool tip.
+    const Placement *next = std::begin(kPlacements);
+    QWidget *previous = nullptr;
+    const auto place = [&](QWidget *control, const char *name) {
+        Q_ASSERT(next != std::end(kPlacements) && std::string_view(next->name) == name);
+        control->setObjectName(QString::fromLatin1(name));
+        control->setGeometry(Pixels(next->left, next->top, next->width, next->height));
+        if (next->toolTip) {
+            control->setToolTip(QString::fromLatin1(next->toolTip));
+            SetDescriptionPart(control, DescriptionPart::Help, control->toolTip());
+        }
+        if (control->focusPolicy() != Qt::NoFocus) {
+            if (previous)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+        ++next;
+    };
+    const auto textBox = [&](const char *name) {
         auto *box = new FieldBox(page);
-        box->setObjectName(QString::fromLatin1(name));
+        place(box, name);
         // Breaking anywhere keeps the layout of a huge single line linear in its length.
         box->setWordWrapMode(QTextOption::WrapAnywhere);
         // The window is laid out left to right; a fixed direction also spares every caret and
@@ -122,28 +143,28 @@ void Form1::createControls()
         box->setTabChangesFocus(true);
         return box;
     };
-    const auto lineBox = [this](const char *name) {
+    const auto lineBox = [&](const char *name) {
         auto *box = new LineBox(page);
-        box->setObjectName(QString::fromLatin1(name));
+        place(box, name);
         box->setMaxLength(std::numeric_limits<int>::max()); // the model has no limit either
         return box;
     };
-    const auto label = [this](const char *name, const QString &caption) {
+    const auto label = [&](const char *name, const QString &caption) {
         auto *item = new QLabel(caption, page);
-        item->setObjectName(QString::fromLatin1(name));
+        place(item, name);
         item->setWordWrap(true);
         item->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return item;
     };
-    const auto button = [this](const char *name, const QString &caption) {
+    const auto button = [&](const char *name, const QString &caption) {
         auto *item = new CaptionButton(caption, page);
-        item->setObjectName(QString::fromLatin1(name));
+        place(item, name);
         item->setAccessibleName(caption.simplified());
         return item;
     };
-    const auto list = [this](const char *name) {
+    const auto list = [&](const char *name) {
         auto *item = new WholeItemList(page);
-        item->setObjectName(QString::fromLatin1(name));
+        place(item, name);
         item->setSelectionMode(QAbstractItemView::SingleSelection);
         item->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return item;
@@ -191,22 +212,6 @@ void Form1::createControls()
     Label17 = label("Label17",
         QStringLiteral("%1  %2").arg(QLatin1String(maker::kPhone), QLatin1String(maker::kEmail)));
     Label14->setFont(MakerNameFont());
-
-    QWidget *previous = nullptr;
-    for (const auto &place : kPlacements) {
-        auto *control =
-            page->findChild<QWidget *>(QString::fromLatin1(place.name), Qt::FindDirectChildrenOnly);
-        control->setGeometry(Pixels(place.left, place.top, place.width, place.height));
-        if (place.toolTip) {
-            control->setToolTip(QString::fromLatin1(place.toolTip));
-            SetDescriptionPart(control, DescriptionPart::Help, control->toolTip());
-        }
-        if (control->focusPolicy() != Qt::NoFocus) {
-            if (previous)
-                setTabOrder(previous, control);
-            previous = control;
-        }
-    }
 
     std::vector<std::pair<QWidget *, QLabel *>> captioned = {{List1, Label11}, {List2, Label12}};
     for (const FieldControls &each : fieldControls())

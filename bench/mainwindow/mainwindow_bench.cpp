@@ -86,7 +86,8 @@ void BM_CaretMoveWithInspector(benchmark::State &state)
         QApplication::sendEvent(hex, &event);
     };
     hex->setFocus();
-    hex->setPlainText(HexBytes(static_cast<int>(state.range(0))));
+    QApplication::clipboard()->setText(HexBytes(static_cast<int>(state.range(0))));
+    press(Qt::Key_V, Qt::ControlModifier); // pasted, as a user brings a large field in
     QApplication::processEvents();
     if (state.range(1) != 0) {
         press(Qt::Key_I, Qt::ControlModifier);
@@ -112,7 +113,8 @@ void BM_InspectorUpdateAfterCaretMove(benchmark::State &state)
         QApplication::sendEvent(hex, &event);
     };
     hex->setFocus();
-    hex->setPlainText(HexBytes(static_cast<int>(state.range(0))));
+    QApplication::clipboard()->setText(HexBytes(static_cast<int>(state.range(0))));
+    press(Qt::Key_V, Qt::ControlModifier); // pasted, as a user brings a large field in
     QApplication::processEvents();
     press(Qt::Key_I, Qt::ControlModifier);
     QApplication::processEvents(); // the field read once

@@ -15,17 +15,7 @@ enter_own_display "$numo" "$shots"
 use_private_home
 step="start"
 
-cleanup() {
-    local rc=$?
-    if [ $rc -ne 0 ]; then
-        mkdir -p "$shots"
-        import -window root "$shots/e2e-failure.png" 2>/dev/null || true
-        echo "FAILED at step: $step (screenshot: e2e-failure.png)" >&2
-    fi
-    stop_session
-    exit $rc
-}
-trap cleanup EXIT
+end_session_on_exit e2e-failure
 
 # --- the session ----------------------------------------------------------------------------
 

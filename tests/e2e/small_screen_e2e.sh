@@ -18,17 +18,7 @@ use_private_home
 if [ -n "$scale_factor" ]; then export QT_SCALE_FACTOR=$scale_factor; fi
 step="start"
 
-cleanup() {
-    local rc=$?
-    if [ $rc -ne 0 ]; then
-        mkdir -p "$shots"
-        import -window root "$shots/small-screen-failure.png" 2>/dev/null || true
-        echo "FAILED at step: $step (screenshot: small-screen-failure.png)" >&2
-    fi
-    stop_session
-    exit $rc
-}
-trap cleanup EXIT
+end_session_on_exit small-screen-failure
 
 # expect_within_screen WINDOW NAME: the window's outer rectangle lies on the screen.
 expect_within_screen() {

@@ -31,6 +31,23 @@ stop_session() {
     if [ -n "$work" ]; then rm -rf "$work"; fi
 }
 
+# On exit: a failure leaves a screenshot NAME.png in $shots and names the $step it failed at;
+# the session ends either way. Call as: end_session_on_exit NAME
+end_session_on_exit() {
+    failure_shot=$1
+    trap end_session EXIT
+}
+end_session() {
+    local rc=$?
+    if [ $rc -ne 0 ]; then
+        mkdir -p "$shots"
+        import -window root "$shots/$failure_shot.png" 2>/dev/null || true
+        echo "FAILED at step: $step (screenshot: $failure_shot.png)" >&2
+    fi
+    stop_session
+    exit $rc
+}
+
 # --- waiting: every wait polls for a condition and gives up after a bound -------------------
 
 # wait_for SECONDS DESCRIPTION COMMAND...: runs COMMAND every 50 ms until it succeeds.

@@ -88,6 +88,7 @@ namespace {
         Row{"Utf8FourBytes", "F09F9880", "Text (UTF-8)", "\xF0\x9F\x98\x80"},
         // Not UTF-8, so one Windows-1252 character per byte, written here in UTF-8.
         Row{"BadContinuation", "C328", "Text (code page)", "\xC3\x83("},
+        Row{"LoneContinuation", "80", "Text (code page)", "\xE2\x82\xAC"},
         Row{"Overlong", "C0AF", "Text (code page)", "\xC3\x80\xC2\xAF"},
         Row{"Overlong3", "E080AF", "Text (code page)", "\xC3\xA0\xE2\x82\xAC\xC2\xAF"},
         Row{"Overlong4", "F08FBFBF", "Text (code page)", "\xC3\xB0\xC2\x8F\xC2\xBF\xC2\xBF"},

@@ -322,7 +322,7 @@ const Row kRows[] = {
     {"marks_dark_after_a_palette_change", nullptr, kMarks "; " kDark, kInk},
     {"marks_high_contrast", nullptr, kContrast "; " kMarks, kInk},
     {"switched_off", nullptr, "type Text5 Hi; click Command3; type Text2 4; caret Text2 1; off",
-        "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t="},
+        "dim.Label1=no|Label1.t=|cue.Text2.0=plain|cue.Text1.3=plain|Text6.t=|Text6.d="},
     {"switched_on_again", nullptr, "type Text5 Hi; click Command3; type Text2 4; off; on",
         "dim.Label2=yes|cue.Text1.3=alt"},
 };

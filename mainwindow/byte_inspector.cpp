@@ -22,8 +22,6 @@ namespace numo {
 
 namespace {
 
-    const auto kUpdate = static_cast<QEvent::Type>(QEvent::registerEventType());
-
     QString NameOf(Notation notation)
     {
         switch (notation) {
@@ -132,17 +130,15 @@ void ByteInspector::fieldsChanged()
 
 void ByteInspector::schedule()
 {
-    if (updatePosted)
-        return;
-    updatePosted = true;
-    QCoreApplication::postEvent(this, new QEvent(kUpdate), Qt::LowEventPriority);
+    later.request(*this);
 }
 
 bool ByteInspector::event(QEvent *event)
 {
-    if (event->type() != kUpdate)
+    if (!PostedUpdate::Is(*event))
         return QWidget::event(event);
-    refresh();
+    refresh(); // the window's read of its edits in there asks for no second update
+    later.done();
     return true;
 }
 
@@ -159,7 +155,6 @@ bool ByteInspector::eventFilter(QObject *watched, QEvent *event)
 
 void ByteInspector::refresh()
 {
-    updatePosted = true; // the window's read of its edits, just below, asks for none more
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].box->window()->focusWidget() == entries[i].box)
             followed = i;
@@ -172,7 +167,6 @@ void ByteInspector::refresh()
         reading.bytes = ReadBytes(entry.notation, text.text, &reading.where);
     }
     showBytes(entry, reading);
-    updatePosted = false;
 }
 
 void ByteInspector::showBytes(const Entry &entry, const Reading &reading)

@@ -8,6 +8,7 @@
 #include "conversion/byte_structure.h"
 #include "conversion/notation.h"
 #include "fields/field_set.h"
+#include "widgets/posted_update.h"
 
 #include <QWidget>
 
@@ -76,7 +77,7 @@ private:
     std::array<Reading, 4> readings;
     TextSource source;
     std::size_t followed = 0; // the entry last focused
-    bool updatePosted = false;
+    PostedUpdate later;
     QLabel *line = nullptr;
     QTableWidget *table = nullptr;
 };

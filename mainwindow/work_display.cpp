@@ -87,26 +87,17 @@ void WorkDisplay::clearAll()
     SetDescriptionPart(clipboardBox, DescriptionPart::Note, {});
 }
 
-namespace {
-
-    const auto kUpdate = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-} // namespace
-
 void WorkDisplay::schedule()
 {
-    if (updatePosted)
-        return;
-    updatePosted = true;
     // After the window's own read of the edits, which may make this update unneeded.
-    QCoreApplication::postEvent(this, new QEvent(kUpdate), Qt::LowEventPriority);
+    later.request(*this);
 }
 
 bool WorkDisplay::event(QEvent *event)
 {
-    if (event->type() != kUpdate)
+    if (!PostedUpdate::Is(*event))
         return QObject::event(event);
-    updatePosted = false;
+    later.done();
     update();
     return true;
 }

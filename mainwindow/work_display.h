@@ -11,6 +11,7 @@
 #include "conversion/notation.h"
 #include "fields/field_set.h"
 #include "fields/work_view.h"
+#include "widgets/posted_update.h"
 
 #include <QHash>
 #include <QObject>
@@ -117,7 +118,7 @@ private:
     std::uint64_t changes = 0;
     bool linksDue = false;
     bool captionsDue = false; // the palette changed: dimmed captions take its colours
-    bool updatePosted = false;
+    PostedUpdate later;
     View *hovered = nullptr;
     std::optional<std::size_t> hoveredByte;
     QHash<std::uint8_t, QTextCharFormat> formats;

@@ -75,28 +75,43 @@ void BM_HexPasteThroughCascade(benchmark::State &state)
     state.counters["bytes"] = static_cast<double>(state.range(0));
 }
 
+// A shown window whose hexadecimal field holds `count` bytes, pasted as a user brings a large
+// field in (the box holds its long line in blocks), the caret at its start; with `inspect`, the
+// byte inspector open on it and the field read once.
+class LargeHexField
+{
+public:
+    LargeHexField(int count, bool inspect) : hex(window.get<QPlainTextEdit>("Text2"))
+    {
+        hex->setFocus();
+        QApplication::clipboard()->setText(HexBytes(count));
+        press(Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+        if (inspect) {
+            press(Qt::Key_I, Qt::ControlModifier);
+            QApplication::processEvents();
+        }
+        press(Qt::Key_Home, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(hex, &event);
+    }
+
+    ShownWindow window;
+    QPlainTextEdit *hex;
+};
+
 // One caret move (Right) in a large hexadecimal field, with every update it sets off handled:
 // the box's, the work display's and, when the second argument is 1, the byte inspector's.
 void BM_CaretMoveWithInspector(benchmark::State &state)
 {
-    ShownWindow window;
-    auto *hex = window.get<QPlainTextEdit>("Text2");
-    const auto press = [hex](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(hex, &event);
-    };
-    hex->setFocus();
-    QApplication::clipboard()->setText(HexBytes(static_cast<int>(state.range(0))));
-    press(Qt::Key_V, Qt::ControlModifier); // pasted, as a user brings a large field in
-    QApplication::processEvents();
-    if (state.range(1) != 0) {
-        press(Qt::Key_I, Qt::ControlModifier);
-        QApplication::processEvents(); // the field read once
-    }
-    press(Qt::Key_Home, Qt::ControlModifier);
-    QApplication::processEvents();
+    LargeHexField field(static_cast<int>(state.range(0)), state.range(1) != 0);
     for (auto _ : state) {
-        press(Qt::Key_Right);
+        field.press(Qt::Key_Right);
         QApplication::processEvents();
     }
     state.counters["bytes"] = static_cast<double>(state.range(0));
@@ -106,24 +121,11 @@ void BM_CaretMoveWithInspector(benchmark::State &state)
 // timed apart from the box's and the work display's.
 void BM_InspectorUpdateAfterCaretMove(benchmark::State &state)
 {
-    ShownWindow window;
-    auto *hex = window.get<QPlainTextEdit>("Text2");
-    const auto press = [hex](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent event(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(hex, &event);
-    };
-    hex->setFocus();
-    QApplication::clipboard()->setText(HexBytes(static_cast<int>(state.range(0))));
-    press(Qt::Key_V, Qt::ControlModifier); // pasted, as a user brings a large field in
-    QApplication::processEvents();
-    press(Qt::Key_I, Qt::ControlModifier);
-    QApplication::processEvents(); // the field read once
-    auto *inspector = window.form.findChild<QWidget *>(QStringLiteral("ByteInspector"));
-    press(Qt::Key_Home, Qt::ControlModifier);
-    QApplication::processEvents();
+    LargeHexField field(static_cast<int>(state.range(0)), true);
+    auto *inspector = field.window.form.findChild<QWidget *>(QStringLiteral("ByteInspector"));
     for (auto _ : state) {
         state.PauseTiming();
-        press(Qt::Key_Right);
+        field.press(Qt::Key_Right);
         state.ResumeTiming();
         QCoreApplication::sendPostedEvents(inspector);
         state.PauseTiming();
